@@ -1,0 +1,6 @@
+#pragma once
+
+class QApplication;
+
+// Settings shared by the program and its tests: style, icon, names.
+void preparer_application(QApplication& application);

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "message.h"
+
+class QWidget;
+
+// Shows a message modally and returns once the user has closed it.
+void afficher_message(QWidget* parent, const calc::Message& message);

@@ -1,0 +1,188 @@
+#include "tarvio.h"
+
+#include "grille.h"
+#include "nombres.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+const QString bulle_montant = "Entrez ici le montant à emprunter";
+const QString bulle_echeances = "Entrez ici le montant de vos échéances";
+const QString bulle_duree = "Cocher la case de durée correspondande à votre pret !";
+
+QString q(const std::string& texte)
+{
+    return QString::fromStdString(texte);
+}
+
+}  // namespace
+
+tarvio::tarvio()
+{
+    setObjectName("tarvio");
+    setWindowTitle("Calcul d'emprunt");
+    setWindowIcon(QIcon(":/images/icone.png"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 255, 192));
+    setPalette(p);
+
+    creer_controles();
+    creer_menus();
+    ordonner_tabulation();
+    for (int i = 0; i < 2; ++i)
+        connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool choisi) { if (choisi) Option2_Click(i); });
+    for (int i = 0; i < 3; ++i)
+        connect(Option3[i], &QRadioButton::toggled, this, [this, i](bool choisi) { if (choisi) Option3_Click(i); });
+
+    Form_Load();
+
+    setFixedSize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+    move(screen()->availableGeometry().center() - rect().center());
+}
+
+void tarvio::creer_menus()
+{
+    auto menu = [this](const char* nom, const QString& titre) {
+        QMenu* m = menuBar()->addMenu(titre);
+        m->setObjectName(nom);
+        return m;
+    };
+    auto action = [](QMenu* m, const char* nom, const QString& titre) {
+        QAction* a = m->addAction(titre);
+        a->setObjectName(nom);
+        return a;
+    };
+    QMenu* mnfich = menu("mnfich", "&Fichier");
+    action(mnfich, "mnimprim", "&Imprimer");
+    mnfich->addSeparator()->setObjectName("trait1");
+    connect(action(mnfich, "mnquit", "&Quitter"), &QAction::triggered, this, &QWidget::close);
+    QMenu* mnaide2 = menu("mnaide2", "&?");
+    action(mnaide2, "mnaide", "aide");
+    action(mnaide2, "mnapropos", "A propos");
+}
+
+void tarvio::ordonner_tabulation()
+{
+    QList<QWidget*> ordre = {MSFlexGrid1, Text[1], Command[1], Text[4], Text[5], Text[6], Command[3],
+                             Command[2], Text[7], Text[8], Text[9], Text[2], Text[3], Combo1, Combo2,
+                             Option2[0], Option2[1], Option3[0], Option3[1], Option3[2]};
+    for (qsizetype i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+    MSFlexGrid1->setFocus();
+}
+
+void tarvio::Form_Load()
+{
+    flag_erreur = "0";
+    mise_en_forme();
+}
+
+void tarvio::mise_en_forme()
+{
+    const std::pair<int, QString> legendes[] = {
+        {1, "Montant de l'emprunt :.............."},
+        {2, "Périodes MINI :..................."},
+        {5, "Périodes MAXI :.................."},
+        {3, "Taux d'intéret MINI :......................"},
+        {4, "Taux d'intéret MAXI :......................."},
+        {6, "Somme empruntée :......"},
+        {7, "Taux d'interet :.............."},
+        {9, "Montant remboursement"},
+        {10, ""},
+        {11, "Montant de l'emprunt :.................."},
+        {12, "Montant des mensualités : ...."},
+        {13, "Nb. mensualités :........................."},
+        {14, ""},
+    };
+    for (const auto& [i, texte] : legendes) {
+        Label[i]->setText(texte);
+        Label[i]->adjustSize();
+    }
+
+    const QString bulles[] = {
+        {},
+        bulle_montant,
+        "Nonbre MINIMUM de périodes pendant lesquelles vous pensez rembourser",
+        "Nonbre MAXIMUM de périodes pendant lesquelles vous pensez rembourser",
+        bulle_montant,
+        "Entrez ici le taux d'intéret",
+        bulle_echeances,
+        bulle_montant,
+        bulle_echeances,
+        "Entrez ici le nombre de vos échéances",
+    };
+    for (int i = 1; i <= 9; ++i) {
+        Text[i]->setText(i == 1 || i == 5 ? "0.00" : "0");
+        Text[i]->setToolTip(bulles[i]);
+    }
+
+    const QString cadres[] = {{}, "Choix de la durée", "Choix de la formule", "Hypothèse de crédit",
+                              "Nb Mensualité", "Calcul du taux d'intéret", "Choix divers"};
+    for (int i = 1; i <= 6; ++i)
+        Frame[i]->setTitle(cadres[i]);
+
+    for (double taux = 1; taux <= 25; taux += 0.25) {
+        Combo1->addItem(q(calc::texte_general(taux)));
+        Combo2->addItem(q(calc::texte_general(taux)));
+    }
+    for (QComboBox* combo : {Combo1, Combo2}) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(combo == Combo1 ? "Mini" : "Maxi");
+    }
+    Combo1->setToolTip("Choisissez le taux d'intéret MINIMUM !");
+    Combo2->setToolTip("Choisissez le taux d'intéret MAXIMUM !");
+
+    Option2[0]->setText("durée en MOIS");
+    Option2[0]->setChecked(true);
+    Option2[1]->setText("durée en ANNEE");
+    Option2[0]->setToolTip(bulle_duree);
+    Option2[1]->setToolTip(bulle_duree);
+
+    Option3[0]->setText("Intérets simples");
+    Option3[0]->setChecked(true);
+    choix_formule = 0;
+    Option3[1]->setText("Intérets composés");
+    Option3[2]->setText("Intérets constants");
+    Option3[0]->setToolTip("Intéret = (Capital X Taux X Temps) / 100");
+    Option3[1]->setToolTip("Calcul des mensualités en rapport du capital accru de ses interets");
+    Option3[2]->setToolTip("Formule courrante");
+
+    MSFlexGrid1->preparer_coin(imgGraphic->pixmap());
+    MSFlexGrid1->setToolTip("Affichage des hypothèse de crédit");
+
+    Command[1]->setToolTip("Lancer le calcul des hypothèses de crédit");
+    Command[3]->setToolTip("Lancer le calcul du nombres des échéances");
+    Command[2]->setToolTip("Lancer le calcul du taux d'intéret");
+    Command[3]->setText("Calculer maintenant");
+}
+
+void tarvio::Option2_Click(int index)
+{
+    if (index != 0 && index != 1)
+        return;
+    QPalette p = Frame[5]->palette();
+    p.setColor(QPalette::WindowText, index == 1 ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    Frame[5]->setPalette(p);
+    Frame[5]->setTitle(index == 1 ? "Calcul du taux d'intéret - ATTENTION : Uniquement en mois !"
+                                  : "Calcul du taux d'intéret");
+}
+
+void tarvio::Option3_Click(int index)
+{
+    choix_formule = static_cast<std::int16_t>(index);
+}
+
+std::optional<double> tarvio::virg(const QString& texte)
+{
+    return calc::virg(texte.toStdString());
+}

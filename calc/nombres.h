@@ -1,0 +1,30 @@
+#pragma once
+
+// Numbers as the program reads and writes them: French style, decimal comma,
+// whatever the locale of the machine.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// Reads a typed number; a point counts as the decimal comma. Blanks may stand
+// around the number and between digit groups ("1 985,05"). Gives nothing when
+// the text is not one number (empty, "-", two separators, letters, overflow).
+std::optional<double> virg(std::string_view texte);
+
+// Reads the number at the start of a text, "." as the only decimal separator,
+// blanks skipped wherever they stand: "1,5" gives 1, "abc" gives 0.
+double valeur_en_tete(std::string_view texte);
+
+// Shortest general form, 15 significant digits at most: 5.25 gives "5,25",
+// 12 gives "12", 1e20 gives "1E+20". Empty for NaN and infinities.
+std::string texte_general(double x);
+
+// Formats with a pattern of "#" (optional digit), "0" (required digit), "."
+// (the decimal comma) and literal characters, rounding halves away from zero
+// on the decimal value as written: format_motif(2.675, "##0.00") == "2,68".
+std::string format_motif(double x, std::string_view motif);
+
+}  // namespace calc

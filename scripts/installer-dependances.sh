@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installe, avec apt-get, les paquets Debian 12 qui manquent pour construire et tester.
+set -eu
+
+paquets="build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+fonts-liberation fonts-liberation2 fontconfig"
+
+manquants=""
+for p in $paquets; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants="$manquants $p"
+done
+[ -z "$manquants" ] && exit 0
+
+echo "Paquets à installer :$manquants"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $manquants

@@ -1,0 +1,40 @@
+#include "fenetre_test.h"
+
+#include "application.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+CapteurMessages::CapteurMessages()
+{
+    QObject::connect(&minuterie_, &QTimer::timeout, [this] {
+        if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            vus.push_back({boite->text(), boite->windowTitle(), boite->icon()});
+            boite->button(QMessageBox::Ok)->click();
+        }
+    });
+    minuterie_.start(2);
+}
+
+QStringList CapteurMessages::textes() const
+{
+    QStringList liste;
+    for (const auto& m : vus)
+        liste << m.texte;
+    return liste;
+}
+
+void FenetreTest::SetUp()
+{
+    fenetre = std::make_unique<tarvio>();
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    preparer_application(application);
+    return RUN_ALL_TESTS();
+}
