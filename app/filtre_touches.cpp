@@ -4,7 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 bool touche_valide(int code)
 {
@@ -36,6 +36,19 @@ int code_tape(const QKeyEvent& touche)
     return touche.text().at(0).unicode();
 }
 
+// Holds a field to the characters of numbers, whichever way they arrive.
+class CaracteresDeNombre : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int&) const override
+    {
+        for (QChar c : texte)
+            if (c.unicode() == 8 || !touche_valide(c.unicode()))
+                return Invalid;
+        return Acceptable;
+    }
+};
+
 }  // namespace
 
 void FiltreTouches::surveiller(QLineEdit* champ)
@@ -43,7 +56,7 @@ void FiltreTouches::surveiller(QLineEdit* champ)
     champ->installEventFilter(this);
     champ->setAcceptDrops(false);
     // Pastes from the context menu or the selection never bring in other characters.
-    champ->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9,.\\-]*"), champ));
+    champ->setValidator(new CaracteresDeNombre(champ));
 }
 
 bool FiltreTouches::eventFilter(QObject* objet, QEvent* evenement)

@@ -29,7 +29,6 @@ tarvio::tarvio()
 {
     setObjectName("tarvio");
     setWindowTitle("Calcul d'emprunt");
-    setWindowIcon(QIcon(":/images/icone.png"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QPalette p = palette();
@@ -131,11 +130,11 @@ void tarvio::mise_en_forme()
     for (int i = 1; i <= 6; ++i)
         Frame[i]->setTitle(cadres[i]);
 
-    for (double taux = 1; taux <= 25; taux += 0.25) {
-        Combo1->addItem(q(calc::texte_general(taux)));
-        Combo2->addItem(q(calc::texte_general(taux)));
-    }
+    QStringList taux;
+    for (double t = 1; t <= 25; t += 0.25)
+        taux << q(calc::texte_general(t));
     for (QComboBox* combo : {Combo1, Combo2}) {
+        combo->addItems(taux);
         combo->setCurrentIndex(-1);
         combo->setEditText(combo == Combo1 ? "Mini" : "Maxi");
     }

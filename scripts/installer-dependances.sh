@@ -3,7 +3,7 @@
 set -eu
 
 paquets="build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-fonts-liberation fonts-liberation2 fontconfig"
+fonts-liberation fonts-liberation2 fontconfig time"
 
 manquants=""
 for p in $paquets; do

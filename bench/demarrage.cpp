@@ -1,0 +1,31 @@
+// Starts a window, waits until it is on screen, quits: the start-up cost that
+// a user waits for. Built twice: with the program's window, and with a bare
+// Qt window holding an empty table, the yardstick.
+#include <QApplication>
+#include <QTest>
+
+#ifdef FENETRE_TARVIO
+#include "application.h"
+#include "tarvio.h"
+#else
+#include <QMainWindow>
+#include <QStandardItemModel>
+#include <QTableView>
+#endif
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+#ifdef FENETRE_TARVIO
+    preparer_application(application);
+    tarvio fenetre;
+#else
+    QMainWindow fenetre;
+    auto* table = new QTableView;
+    table->setModel(new QStandardItemModel(24, 14, table));
+    fenetre.setCentralWidget(table);
+    fenetre.setFixedSize(547, 433);
+#endif
+    fenetre.show();
+    return QTest::qWaitForWindowExposed(&fenetre) ? 0 : 1;
+}
