@@ -34,6 +34,9 @@ void FenetreTest::SetUp()
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    // No display needed, and none disturbed: the window lives off screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     preparer_application(application);
     return RUN_ALL_TESTS();

@@ -1,0 +1,30 @@
+# Two commands for a fresh Debian 12 machine: `make run` and `make test`.
+JOBS := $(shell nproc)
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: run test deps build build-asan bench clean
+
+run: build
+	./build/app/tarvio
+
+test: build build-asan
+	cd build && ctest --output-on-failure -j$(JOBS)
+	cd build-asan && ctest --output-on-failure -j$(JOBS)
+
+deps:
+	@sh scripts/installer-dependances.sh
+
+build: deps
+	cmake -S . -B build $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS)
+
+# The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+build-asan: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTARVIO_SANITIZE=ON
+	cmake --build build-asan -j$(JOBS)
+
+bench: build
+	bench/demarrage.sh build
+
+clean:
+	rm -rf build build-asan
