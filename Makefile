@@ -24,6 +24,7 @@ build-asan: deps
 	cmake --build build-asan -j$(JOBS)
 
 bench: build
+	build/bench/bench_calc
 	bench/demarrage.sh build
 
 clean:

@@ -143,43 +143,63 @@ std::string texte_general(double x)
 
 namespace {
 
-// |x| as the decimal a person reads (shortest round-trip form), rounded half
-// away from zero to `decimales` places: integer digits without leading zeros,
-// then exactly `decimales` fraction digits.
-std::pair<std::string, std::string> chiffres_arrondis(double x, int decimales)
-{
-    char tampon[40];
-    auto fin = std::to_chars(tampon, tampon + sizeof tampon, std::fabs(x), std::chars_format::scientific).ptr;
-    std::string_view sci(tampon, fin);
-    auto e = sci.find('e');
-    std::string chiffres;
-    for (char c : sci.substr(0, e))
-        if (c != '.')
-            chiffres += c;
-    int exposant = 0;
-    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+'), sci.data() + sci.size(), exposant);
+// Room for the digits of any double with up to 30 decimals.
+constexpr int taille_chiffres = 340;
 
-    // chiffres[k] stands for 10^(exposant - k); keep down to 10^-decimales.
-    long garder = static_cast<long>(exposant) + 1 + decimales;
-    std::string tous;
-    if (garder < 0) {
-        tous = "";
-    } else {
-        bool monter = garder < static_cast<long>(chiffres.size()) && chiffres[garder] >= '5';
-        chiffres.resize(garder, '0');
-        tous = chiffres;
-        for (long k = garder - 1; monter && k >= 0; --k) {
-            monter = tous[k] == '9';
-            tous[k] = monter ? '0' : tous[k] + 1;
+// Writes round(|x| 10^decimales) in decimal digits, without leading zeros, and
+// gives their count; x is taken as the shortest decimal that reads back as x
+// (what a person reads) and halves go away from zero.
+int arrondi_decimal(double x, int decimales, char* chiffres)
+{
+    // Quick way for ordinary amounts: scaled in binary, the number rounds the
+    // same as its decimal reading unless it lies within a hair of a half.
+    constexpr double puissances[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    if (decimales <= 9) {
+        double y = std::fabs(x) * puissances[decimales];
+        double plancher = std::floor(y);
+        if (y < 1e9 && std::fabs(y - plancher - 0.5) > 1e-6) {
+            auto n = static_cast<unsigned long>(plancher) + (y - plancher > 0.5);
+            return n == 0 ? 0 : static_cast<int>(std::to_chars(chiffres, chiffres + 24, n).ptr - chiffres);
         }
-        if (monter)
-            tous.insert(tous.begin(), '1');
     }
-    if (tous.size() < static_cast<std::size_t>(decimales))
-        tous.insert(0, decimales - tous.size(), '0');
-    std::string entier = tous.substr(0, tous.size() - decimales);
-    entier.erase(0, std::min(entier.find_first_not_of('0'), entier.size()));
-    return {entier, tous.substr(tous.size() - decimales)};
+
+    char sci[32];
+    auto fin = std::to_chars(sci, sci + sizeof sci, std::fabs(x), std::chars_format::scientific).ptr;
+    const char* e = std::find(sci, fin, 'e');
+    char mantisse[20];
+    int k = 0;
+    for (const char* c = sci; c != e; ++c)
+        if (*c != '.')
+            mantisse[k++] = *c;
+    int exposant = 0;
+    std::from_chars(e + 1 + (e[1] == '+'), fin, exposant);
+
+    // mantisse[i] weighs 10^(exposant - i); keep the digits down to 10^-decimales.
+    int garder = exposant + 1 + decimales;
+    if (garder < 0 || (garder == 0 && mantisse[0] < '5'))
+        return 0;
+    if (garder == 0) {
+        chiffres[0] = '1';
+        return 1;
+    }
+    std::fill(std::copy_n(mantisse, std::min(garder, k), chiffres), chiffres + garder, '0');
+    if (garder < k && mantisse[garder] >= '5') {
+        int i = garder;
+        while (i > 0 && chiffres[i - 1] == '9')
+            chiffres[--i] = '0';
+        if (i > 0) {
+            ++chiffres[i - 1];
+        } else {
+            std::copy_backward(chiffres, chiffres + garder, chiffres + garder + 1);
+            chiffres[0] = '1';
+            ++garder;
+        }
+    }
+    int zeros = 0;
+    while (zeros < garder && chiffres[zeros] == '0')
+        ++zeros;
+    std::copy(chiffres + zeros, chiffres + garder, chiffres);
+    return garder - zeros;
 }
 
 bool place_chiffre(char c)
@@ -189,55 +209,78 @@ bool place_chiffre(char c)
 
 }  // namespace
 
+Motif::Motif(std::string_view motif)
+{
+    auto point = std::min(motif.find('.'), motif.size());
+    entier_ = motif.substr(0, point);
+    suite_ = motif.substr(point);
+    decimales_ = std::min(30, static_cast<int>(std::count_if(suite_.begin(), suite_.end(), place_chiffre)));
+    places_ = static_cast<int>(std::count_if(entier_.begin(), entier_.end(), place_chiffre));
+}
+
 std::string format_motif(double x, std::string_view motif)
+{
+    return Motif(motif)(x);
+}
+
+std::string Motif::operator()(double x) const
 {
     if (!std::isfinite(x))
         return {};
-    auto point = std::min(motif.find('.'), motif.size());
-    std::string_view partie_entiere = motif.substr(0, point);
-    std::string_view suite = motif.substr(point);
-    auto decimales = static_cast<int>(std::count_if(suite.begin(), suite.end(), place_chiffre));
-    auto [entier, fraction] = chiffres_arrondis(x, decimales);
-    bool negatif = x < 0 && (entier + fraction).find_first_not_of('0') != std::string::npos;
+    int decimales = decimales_;
 
-    // The integer part fills from the right; digits beyond the pattern go in
-    // front of its first placeholder, and the sign right before the first digit.
-    std::string gauche;
-    auto reste = static_cast<long>(entier.size());
-    auto premiere = partie_entiere.find_first_of("#0");
-    for (long k = static_cast<long>(partie_entiere.size()) - 1; k >= 0; --k) {
-        char c = partie_entiere[k];
+    // The digits, right-aligned after enough zeros to show "0,00".
+    char tampon[taille_chiffres + 32];
+    char* chiffres = tampon + 32;
+    int n = arrondi_decimal(x, decimales, chiffres);
+    bool signe = x < 0 && n > 0;
+    while (n < decimales + 1)
+        *--chiffres = '0', ++n;
+    // The units digit shows only where the pattern asks for it ("0") or the number has one.
+    int nb_entiers = n - decimales;
+    if (nb_entiers == 1 && chiffres[0] == '0')
+        nb_entiers = 0, ++chiffres;
+    const char* lu = chiffres;
+
+    // Built on the stack, so that a short text needs no allocation of its own.
+    char pile[taille_chiffres + 128];
+    std::string tas;
+    std::size_t taille = entier_.size() + suite_.size() + static_cast<std::size_t>(n) + 1;
+    char* debut = taille <= sizeof pile ? pile : (tas.resize(taille), tas.data());
+    char* o = debut;
+    auto ecrire = [&](const char* source, int combien) {
+        if (combien <= 0)
+            return;
+        if (signe)
+            *o++ = '-', signe = false;
+        while (combien-- > 0)
+            *o++ = *source++;
+    };
+    // Placeholders take the digits from the right; the first one also takes
+    // every digit that the pattern has no room for.
+    int places = places_;
+    int j = 0;
+    for (char c : entier_) {
         if (!place_chiffre(c)) {
-            gauche.insert(gauche.begin(), c);
-            continue;
+            *o++ = c;
+        } else if (j++ == 0 && nb_entiers > places) {
+            ecrire(lu, nb_entiers - places + 1);
+            lu += nb_entiers - places + 1;
+        } else if (j - 1 >= places - nb_entiers) {
+            ecrire(lu++, 1);
+        } else if (c == '0') {
+            ecrire("0", 1);
         }
-        std::string ici;
-        if (reste > 0)
-            ici = entier[--reste];
-        else if (c == '0')
-            ici = "0";
-        if (static_cast<std::size_t>(k) == premiere) {
-            ici = entier.substr(0, reste) + ici;
-            reste = 0;
-        }
-        gauche.insert(0, ici);
     }
-    if (negatif) {
-        auto d = gauche.find_first_of("0123456789");
-        gauche.insert(d == std::string::npos ? gauche.size() : d, "-");
-    }
-
-    std::string droite;
-    std::size_t f = 0;
-    for (char c : suite) {
+    for (char c : suite_) {
         if (c == '.')
-            droite += ',';
+            *o++ = ',';
         else if (place_chiffre(c))
-            droite += fraction[f++];
+            ecrire(lu++, 1);
         else
-            droite += c;
+            *o++ = c;
     }
-    return gauche + droite;
+    return std::string(debut, o);
 }
 
 }  // namespace calc

@@ -27,4 +27,17 @@ std::string texte_general(double x);
 // on the decimal value as written: format_motif(2.675, "##0.00") == "2,68".
 std::string format_motif(double x, std::string_view motif);
 
+// The same pattern read once, for formatting many numbers alike.
+class Motif {
+public:
+    explicit Motif(std::string_view motif);
+    std::string operator()(double x) const;
+
+private:
+    std::string entier_;  // the pattern before its decimal point
+    std::string suite_;   // from the decimal point on
+    int decimales_;
+    int places_;  // digit placeholders before the decimal point
+};
+
 }  // namespace calc

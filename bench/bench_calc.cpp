@@ -1,0 +1,60 @@
+// The arithmetic of the largest hypothesis table and of one rate solve.
+#include "annuite.h"
+#include "nombres.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// 97 rates (1 % to 25 %) by 239 yearly counts (2 to 240): the largest table.
+template <typename Cellule>
+void grand_tableau(benchmark::State& etat, Cellule cellule)
+{
+    for (auto _ : etat) {
+        for (int i = 0; i < 97; ++i)
+            for (std::int16_t n = 2; n <= 240; ++n)
+                cellule(calc::calcul_echeance(2, 150000, 0.01 + 0.0025 * i, n, 1).value_or(0));
+    }
+    etat.SetItemsProcessed(etat.iterations() * 97 * 239);
+}
+
+void BM_TableauCalculSeul(benchmark::State& etat)
+{
+    grand_tableau(etat, [](double p) { benchmark::DoNotOptimize(p); });
+}
+
+void BM_TableauCalculEtFormat(benchmark::State& etat)
+{
+    std::vector<std::string> textes;
+    textes.reserve(97 * 239);
+    const calc::Motif euros("### ### ##0.00 €");
+    grand_tableau(etat, [&](double p) {
+        if (textes.size() == textes.capacity())
+            textes.clear();
+        textes.push_back(euros(p));
+    });
+}
+
+void BM_TauxPretOrdinaire(benchmark::State& etat)
+{
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(calc::rate(60, -200, 10000, 0, 0, 0.1));
+}
+
+void BM_TauxPretLong(benchmark::State& etat)
+{
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(calc::rate(240, -905.950658, 150000, 0, 0, 0.1));
+}
+
+}  // namespace
+
+BENCHMARK(BM_TableauCalculSeul)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TableauCalculEtFormat)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TauxPretOrdinaire)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TauxPretLong)->Repetitions(9)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();
