@@ -25,6 +25,7 @@ build-asan: deps
 
 bench: build
 	build/bench/bench_calc
+	build/bench/grand_tableau
 	bench/demarrage.sh build
 
 clean:

@@ -3,20 +3,27 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QFont>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 
 namespace {
 
 const QColor cyan_clair(192, 255, 255);
 const QColor cyan(128, 255, 255);
+const QColor jaune(255, 255, 0);
+
+QString q(const std::string& texte)
+{
+    return QString::fromStdString(texte);
+}
 
 }  // namespace
 
 ModeleGrille::ModeleGrille(int lignes, int colonnes, QObject* parent)
     : QAbstractTableModel(parent), lignes_(lignes), colonnes_(colonnes),
-      cellules_(static_cast<std::size_t>(lignes * colonnes)), en_tetes_lignes_(lignes),
-      en_tetes_colonnes_(colonnes)
+      cellules_(static_cast<std::size_t>(lignes * colonnes))
 {
 }
 
@@ -24,23 +31,73 @@ QVariant ModeleGrille::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
+    bool marque = index == marque_;
     switch (role) {
-    case Qt::DisplayRole: return cellules_[static_cast<std::size_t>(index.row() * colonnes_ + index.column())];
-    case Qt::BackgroundRole: return cyan_clair;
+    case Qt::DisplayRole: return texte(index);
+    case Qt::BackgroundRole: return marque ? jaune : cyan_clair;
+    case Qt::TextAlignmentRole: return int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::FontRole:
+        if (marque) {
+            QFont gras("Arial", 9);
+            gras.setBold(true);
+            return gras;
+        }
+        return {};
     default: return {};
     }
 }
 
 QVariant ModeleGrille::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    const QStringList& textes = orientation == Qt::Horizontal ? en_tetes_colonnes_ : en_tetes_lignes_;
-    if (section < 0 || section >= textes.size())
-        return {};
+    const auto& textes = orientation == Qt::Horizontal ? en_tetes_colonnes_ : en_tetes_lignes_;
     switch (role) {
-    case Qt::DisplayRole: return textes[section];
-    case Qt::TextAlignmentRole: return Qt::AlignCenter;
+    case Qt::DisplayRole:
+        return section >= 0 && static_cast<std::size_t>(section) < textes.size() ? q(textes[section]) : QString();
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     default: return {};
     }
+}
+
+void ModeleGrille::dimensionner(const calc::Grille& grille)
+{
+    beginResetModel();
+    lignes_ = grille.nb_lignes - 1;
+    colonnes_ = grille.nb_colonnes - 1;
+    cellules_.assign(static_cast<std::size_t>(lignes_) * static_cast<std::size_t>(colonnes_), {});
+    en_tetes_lignes_ = grille.en_tetes_lignes;
+    en_tetes_colonnes_ = grille.en_tetes_colonnes;
+    marque_ = QPersistentModelIndex();
+    endResetModel();
+}
+
+void ModeleGrille::remplir(std::vector<std::string> cellules)
+{
+    cellules.resize(cellules_.size());
+    cellules_ = std::move(cellules);
+    if (lignes_ > 0 && colonnes_ > 0)
+        emit dataChanged(index(0, 0), index(lignes_ - 1, colonnes_ - 1), {Qt::DisplayRole});
+}
+
+QString ModeleGrille::texte(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.row() >= lignes_ || index.column() >= colonnes_)
+        return {};
+    return q(cellules_[static_cast<std::size_t>(index.row()) * static_cast<std::size_t>(colonnes_) +
+                       static_cast<std::size_t>(index.column())]);
+}
+
+void ModeleGrille::marquer(const QModelIndex& index)
+{
+    marque_ = index;
+    emit dataChanged(index, index, {Qt::BackgroundRole, Qt::FontRole});
+}
+
+void ModeleGrille::demarquer()
+{
+    QModelIndex ancien = marque_;
+    marque_ = QPersistentModelIndex();
+    if (ancien.isValid())
+        emit dataChanged(ancien, ancien, {Qt::BackgroundRole, Qt::FontRole});
 }
 
 GrilleHypotheses::GrilleHypotheses(QWidget* parent)
@@ -50,6 +107,8 @@ GrilleHypotheses::GrilleHypotheses(QWidget* parent)
     setFont(QFont("Arial", 9));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
+    verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
 
     QPalette p = palette();
     p.setColor(QPalette::Base, QColor(128, 128, 128));  // beyond the last cell
@@ -77,4 +136,20 @@ void GrilleHypotheses::preparer_coin(const QPixmap& embleme)
         image->setAttribute(Qt::WA_TransparentForMouseEvents);
         image->resize(embleme.size());
     }
+}
+
+void GrilleHypotheses::afficher(const calc::Grille& grille)
+{
+    modele_->dimensionner(grille);
+    for (std::size_t c = 0; c < grille.largeurs.size(); ++c)
+        horizontalHeader()->resizeSection(static_cast<int>(c), px(grille.largeurs[c]));
+}
+
+QList<QWidget*> GrilleHypotheses::surfaces() const
+{
+    QList<QWidget*> liste = {viewport(), horizontalHeader()->viewport(), verticalHeader()->viewport(),
+                             horizontalScrollBar(), verticalScrollBar()};
+    if (auto* coin = findChild<QAbstractButton*>())
+        liste << coin;
+    return liste;
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "tableau.h"
+
 #include <QAbstractTableModel>
-#include <QStringList>
 #include <QTableView>
 
+#include <string>
 #include <vector>
 
-// The texts of the hypothesis grid: cells (r, c) from 1, headings apart.
+// The texts of the hypothesis grid: cells (r, c) from 1 are model indexes
+// (r-1, c-1); the heading row and column are the header sections.
 class ModeleGrille : public QAbstractTableModel {
 public:
     ModeleGrille(int lignes, int colonnes, QObject* parent);
@@ -16,12 +19,22 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // New size and headings; the cells are empty until remplir.
+    void dimensionner(const calc::Grille& grille);
+    void remplir(std::vector<std::string> cellules);
+    QString texte(const QModelIndex& index) const;
+
+    // The clicked cell stands out (bold, on yellow) while its total is shown.
+    void marquer(const QModelIndex& index);
+    void demarquer();
+
 private:
     int lignes_;
     int colonnes_;
-    std::vector<QString> cellules_;
-    QStringList en_tetes_lignes_;
-    QStringList en_tetes_colonnes_;
+    std::vector<std::string> cellules_;
+    std::vector<std::string> en_tetes_lignes_;
+    std::vector<std::string> en_tetes_colonnes_;
+    QPersistentModelIndex marque_;
 };
 
 // The grid: fixed heading row and column (the view's headers), the emblem in
@@ -32,6 +45,10 @@ public:
 
     // Row 0 and column 0 take the emblem's size; the corner shows it.
     void preparer_coin(const QPixmap& embleme);
+    void afficher(const calc::Grille& grille);
+
+    // Every part of the grid a mouse button can be pressed on.
+    QList<QWidget*> surfaces() const;
 
     ModeleGrille* modele() const { return modele_; }
 

@@ -1,13 +1,17 @@
 #include "tarvio.h"
 
 #include "grille.h"
+#include "messages.h"
 #include "nombres.h"
+#include "remboursement.h"
+#include "verifications.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -42,6 +46,11 @@ tarvio::tarvio()
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool choisi) { if (choisi) Option2_Click(i); });
     for (int i = 0; i < 3; ++i)
         connect(Option3[i], &QRadioButton::toggled, this, [this, i](bool choisi) { if (choisi) Option3_Click(i); });
+
+    connect(Command[1], &QPushButton::clicked, this, &tarvio::Command1_Click);
+    connect(MSFlexGrid1, &QTableView::clicked, this, &tarvio::MSFlexGrid1_Click);
+    for (QWidget* surface : MSFlexGrid1->surfaces())
+        surface->installEventFilter(this);
 
     Form_Load();
 
@@ -179,6 +188,73 @@ void tarvio::Option2_Click(int index)
 void tarvio::Option3_Click(int index)
 {
     choix_formule = static_cast<std::int16_t>(index);
+}
+
+void tarvio::Command1_Click()
+{
+    flag_erreur = "0";
+    calc::Verification v = calc::verifier_hypotheses({Text[1]->text().toStdString(), Text[2]->text().toStdString(),
+                                                     Text[3]->text().toStdString(), Combo1->currentText().toStdString(),
+                                                     Combo2->currentText().toStdString(), Option2[1]->isChecked()});
+    for (const calc::Refus& refus : v.refus) {
+        afficher_message(this, refus.message);
+        if (refus.vider_montant)
+            Text[1]->clear();
+        if (refus.vider_durees) {
+            Text[2]->clear();
+            Text[3]->clear();
+        }
+    }
+    flag_erreur = q(v.flag_erreur);
+    if (calc::tableau_permis(v)) {
+        prepare_grille();
+        calcul_hypotheses();
+    }
+}
+
+void tarvio::prepare_grille()
+{
+    grille = calc::prepare_grille({{}, Text[2]->text().toStdString(), Text[3]->text().toStdString(),
+                                   Combo1->currentText().toStdString(), Combo2->currentText().toStdString(),
+                                   Option2[1]->isChecked()});
+    MSFlexGrid1->afficher(grille);
+}
+
+void tarvio::calcul_hypotheses()
+{
+    double montant = virg(Text[1]->text()).value_or(0);
+    MSFlexGrid1->modele()->remplir(calc::calcul_hypotheses(grille, montant, choix_formule, Option2[1]->isChecked()));
+}
+
+void tarvio::MSFlexGrid1_Click(const QModelIndex& cellule)
+{
+    if (Text[1]->text() == "0.00")
+        return;
+    MSFlexGrid1->setCurrentIndex(cellule);
+    auto message = calc::detail_remboursement(MSFlexGrid1->modele()->texte(cellule).toStdString(),
+                                              Text[2]->text().toStdString(), cellule.column() + 1,
+                                              Option2[1]->isChecked());
+    if (!message)
+        return;
+    MSFlexGrid1->modele()->marquer(cellule);
+    afficher_message(this, *message);
+    MSFlexGrid1->modele()->demarquer();
+}
+
+void tarvio::MSFlexGrid1_MouseDown(Qt::MouseButton bouton)
+{
+    if (bouton == Qt::RightButton)
+        afficher_message(this, {"Pas le bouton droit S.V.P. !"});
+}
+
+bool tarvio::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() == QEvent::MouseButtonPress) {
+        auto bouton = static_cast<QMouseEvent*>(evenement)->button();
+        MSFlexGrid1_MouseDown(bouton);
+        return bouton == Qt::RightButton;  // the right button does nothing else on the grid
+    }
+    return QMainWindow::eventFilter(objet, evenement);
 }
 
 std::optional<double> tarvio::virg(const QString& texte)

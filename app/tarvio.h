@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tableau.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -9,6 +11,7 @@
 
 class GrilleHypotheses;
 class QComboBox;
+class QModelIndex;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +27,11 @@ public:
     QString flag_erreur;
     // Index of the selected interest formula.
     std::int16_t choix_formule = 0;
+    // The current hypothesis table: its inputs as read, its size and headings.
+    calc::Grille grille;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     void creer_controles();
@@ -34,6 +42,12 @@ private:
     void mise_en_forme();
     void Option2_Click(int index);
     void Option3_Click(int index);
+
+    void Command1_Click();
+    void prepare_grille();
+    void calcul_hypotheses();
+    void MSFlexGrid1_Click(const QModelIndex& cellule);
+    void MSFlexGrid1_MouseDown(Qt::MouseButton bouton);
 
     static std::optional<double> virg(const QString& texte);
 

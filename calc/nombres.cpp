@@ -209,6 +209,12 @@ bool place_chiffre(char c)
 
 }  // namespace
 
+std::size_t nb_caracteres(std::string_view texte)
+{
+    return static_cast<std::size_t>(
+        std::count_if(texte.begin(), texte.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
+}
+
 Motif::Motif(std::string_view motif)
 {
     auto point = std::min(motif.find('.'), motif.size());

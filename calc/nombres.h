@@ -27,6 +27,9 @@ std::string texte_general(double x);
 // on the decimal value as written: format_motif(2.675, "##0.00") == "2,68".
 std::string format_motif(double x, std::string_view motif);
 
+// Length in characters of a UTF-8 text, not in bytes.
+std::size_t nb_caracteres(std::string_view texte);
+
 // The same pattern read once, for formatting many numbers alike.
 class Motif {
 public:

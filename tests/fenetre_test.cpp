@@ -10,6 +10,8 @@ CapteurMessages::CapteurMessages()
     QObject::connect(&minuterie_, &QTimer::timeout, [this] {
         if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             vus.push_back({boite->text(), boite->windowTitle(), boite->icon()});
+            if (pendant)
+                pendant();
             boite->button(QMessageBox::Ok)->click();
         }
     });

@@ -10,8 +10,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <ostream>
 #include <memory>
 #include <vector>
+
+// Readable QStrings in failure reports.
+inline void PrintTo(const QString& texte, std::ostream* sortie)
+{
+    *sortie << '"' << texte.toStdString() << '"';
+}
 
 struct MessageVu {
     QString texte;
@@ -25,6 +33,8 @@ public:
     CapteurMessages();
     std::vector<MessageVu> vus;
     QStringList textes() const;
+    // Runs while each box is open, before it is closed.
+    std::function<void()> pendant;
 
 private:
     QTimer minuterie_;

@@ -1,0 +1,51 @@
+#include "tableau.h"
+
+#include "annuite.h"
+#include "nombres.h"
+
+#include <cmath>
+
+namespace calc {
+Grille prepare_grille(const SaisieHypotheses& saisie)
+{
+    Grille g;
+    // Whole counts throughout, so that headings, columns and repayments agree.
+    int premiere = static_cast<int>(std::nearbyint(virg(saisie.duree_mini).value_or(0)));
+    int derniere = static_cast<int>(std::nearbyint(virg(saisie.duree_maxi).value_or(0)));
+    g.duree_mini = texte_general(premiere);
+    g.duree_maxi = texte_general(derniere);
+    g.taux_mini = virg(saisie.taux_mini).value_or(0);
+    g.taux_maxi = virg(saisie.taux_maxi).value_or(0);
+
+    double pas = std::nearbyint((g.taux_maxi - g.taux_mini) / 0.25 * 10000) / 10000;
+    g.nb_lignes = static_cast<int>(std::nearbyint(pas + 2));
+    g.nb_colonnes = derniere - premiere + 2;
+
+    for (int i = 0; i + 1 < g.nb_lignes; ++i) {
+        g.taux.push_back(g.taux_mini + 0.25 * i);
+        g.en_tetes_lignes.push_back(texte_general(g.taux.back()) + " %");
+    }
+    const char* unite = saisie.en_annees ? "  Annuités    " : " Mensualités";
+    for (int n = premiere; n <= derniere; ++n) {
+        g.durees.push_back(n);
+        g.en_tetes_colonnes.push_back(texte_general(n) + unite);
+        g.largeurs.push_back(static_cast<int>(nb_caracteres(g.en_tetes_colonnes.back())) * 95);
+    }
+    return g;
+}
+
+std::vector<std::string> calcul_hypotheses(const Grille& grille, double montant, int choix_formule, bool en_annees)
+{
+    const Motif euros("### ### ##0.00 €");
+    int unite = en_annees ? 1 : 12;
+    std::vector<std::string> cellules;
+    cellules.reserve(grille.taux.size() * grille.durees.size());
+    for (double taux : grille.taux)
+        for (int n : grille.durees) {
+            auto p = calcul_echeance(choix_formule, montant, taux / 100, static_cast<std::int16_t>(n), unite);
+            cellules.push_back(p ? euros(*p) : std::string());
+        }
+    return cellules;
+}
+
+}  // namespace calc

@@ -1,0 +1,161 @@
+// The hypothesis table through the window: the button, the grid, the clicks.
+#include "fenetre_test.h"
+
+#include "grille.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+class Tableau : public FenetreTest {
+protected:
+    void SetUp() override
+    {
+        FenetreTest::SetUp();
+        grille = controle<GrilleHypotheses>("MSFlexGrid1");
+    }
+
+    void saisir(const QString& montant, const QString& mini, const QString& maxi, const QString& taux_mini,
+                const QString& taux_maxi)
+    {
+        controle<QLineEdit>("Text1")->setText(montant);
+        controle<QLineEdit>("Text2")->setText(mini);
+        controle<QLineEdit>("Text3")->setText(maxi);
+        controle<QComboBox>("Combo1")->setCurrentText(taux_mini);
+        controle<QComboBox>("Combo2")->setCurrentText(taux_maxi);
+    }
+
+    QStringList calculer()
+    {
+        CapteurMessages capteur;
+        QTest::mouseClick(controle("Command1"), Qt::LeftButton);
+        return capteur.textes();
+    }
+
+    // Clicks cell (r, c), counted from 1, and gives the messages it showed.
+    std::vector<MessageVu> cliquer(int r, int c, Qt::MouseButton bouton = Qt::LeftButton)
+    {
+        QModelIndex index = grille->model()->index(r - 1, c - 1);
+        grille->scrollTo(index);
+        CapteurMessages capteur;
+        capteur.pendant = [&] { marque = grille->model()->data(index, Qt::FontRole).value<QFont>().bold(); };
+        QTest::mouseClick(grille->viewport(), bouton, {}, grille->visualRect(index).center());
+        return capteur.vus;
+    }
+
+    QString cellule(int r, int c) const { return grille->model()->index(r - 1, c - 1).data().toString(); }
+    QString en_tete(Qt::Orientation o, int section) const { return grille->model()->headerData(section, o).toString(); }
+
+    GrilleHypotheses* grille = nullptr;
+    bool marque = false;
+};
+
+}  // namespace
+
+TEST_F(Tableau, FenetreNeuveRefuseeSansTableau)
+{
+    EXPECT_EQ(calculer(), QStringList({"vous n'avez pas entré de montant", "vous avez oublié de fournir les taux",
+                                       "Respecter le mini et le maxi S.V.P."}));
+    EXPECT_EQ(controle<QLineEdit>("Text2")->text(), "");
+    EXPECT_EQ(controle<QLineEdit>("Text3")->text(), "");
+    EXPECT_EQ(fenetre->flag_erreur, "4");
+    EXPECT_EQ(grille->model()->rowCount(), 24);
+    EXPECT_EQ(en_tete(Qt::Horizontal, 0), "");
+}
+
+TEST_F(Tableau, RequeteTypiqueEtSonTotal)
+{
+    saisir("10000", "12", "15", "4", "5");
+    controle<QRadioButton>("Option3(2)")->click();
+    EXPECT_TRUE(calculer().isEmpty());
+    EXPECT_EQ(fenetre->flag_erreur, "0");
+    EXPECT_EQ(grille->model()->rowCount(), 5);
+    EXPECT_EQ(grille->model()->columnCount(), 4);
+    EXPECT_EQ(en_tete(Qt::Vertical, 1), "4,25 %");
+    EXPECT_EQ(en_tete(Qt::Horizontal, 3), "15 Mensualités");
+    EXPECT_EQ(grille->horizontalHeader()->sectionSize(0), 89);  // 1330 twips
+    EXPECT_EQ(grille->verticalHeader()->width(), 50);
+    EXPECT_EQ(cellule(5, 1), "  852,52 €");
+
+    auto vus = cliquer(5, 1);
+    ASSERT_EQ(vus.size(), 1u);
+    EXPECT_EQ(vus[0].texte, "Vous allez rembourser un total de : 10230,24€");
+    EXPECT_EQ(vus[0].titre, "remboursement");
+    EXPECT_EQ(vus[0].icone, QMessageBox::Critical);
+    EXPECT_TRUE(marque);  // marked while the box was open
+    EXPECT_FALSE(grille->model()->index(4, 0).data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(grille->currentIndex(), grille->model()->index(4, 0));
+
+    controle<QLineEdit>("Text2")->setText("24");  // read afresh at each click
+    EXPECT_EQ(cliquer(5, 1).at(0).texte, "Vous allez rembourser un total de : 20460,48€");
+    controle<QLineEdit>("Text1")->setText("0.00");  // no amount asked for: clicks show nothing
+    EXPECT_TRUE(cliquer(5, 1).empty());
+}
+
+TEST_F(Tableau, EnAnneesPuisTableauxPlusPetitEtPlusGrand)
+{
+    controle<QRadioButton>("Option2(1)")->click();
+    controle<QRadioButton>("Option3(2)")->click();
+    saisir("10000", "10", "12", "4", "5");
+    calculer();
+    EXPECT_EQ(en_tete(Qt::Horizontal, 0), "10  Annuités    ");
+    EXPECT_EQ(grille->horizontalHeader()->sectionSize(0), 101);  // 1520 twips
+    EXPECT_EQ(cellule(5, 1), " 1 233,38 €");
+    EXPECT_EQ(cliquer(5, 1).at(0).texte,
+              "Vous allez rembourser un total de : 12333,8€\nLe remboursement mensuel est de : 102,78€");
+
+    saisir("10000", "10", "11", "4", "4,25");
+    calculer();
+    EXPECT_EQ(grille->model()->rowCount(), 2);
+    EXPECT_EQ(grille->model()->columnCount(), 2);
+    saisir("10000", "2", "240", "1", "25");
+    calculer();
+    EXPECT_EQ(grille->model()->rowCount(), 97);
+    EXPECT_EQ(grille->model()->columnCount(), 239);
+    EXPECT_EQ(en_tete(Qt::Vertical, 96), "25 %");
+    EXPECT_FALSE(cellule(97, 239).isEmpty());
+}
+
+TEST_F(Tableau, ClicsIgnoresEtBoutonDroit)
+{
+    saisir("10000", "12", "15", "4", "5");
+    calculer();
+    CapteurMessages capteur;
+    QTest::mouseClick(grille->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(grille->verticalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_TRUE(capteur.vus.empty());
+
+    QList<QWidget*> surfaces = {grille->viewport(), grille->horizontalHeader()->viewport(),
+                                grille->findChild<QAbstractButton*>()};
+    for (QWidget* surface : surfaces)
+        QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(5, 5));
+    ASSERT_EQ(capteur.vus.size(), 3u);
+    EXPECT_EQ(capteur.vus[0].texte, "Pas le bouton droit S.V.P. !");
+    EXPECT_EQ(capteur.vus[0].titre, "Tarvio");
+    EXPECT_EQ(capteur.vus[0].icone, QMessageBox::NoIcon);
+    QTest::mouseClick(grille->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
+    EXPECT_EQ(capteur.vus.size(), 3u);
+}
+
+TEST_F(Tableau, FautesReparees)
+{
+    saisir("10000", "12", "15", "abc", "5");  // a rate that is no number
+    QStringList vus = calculer();
+    EXPECT_EQ(vus, QStringList({"le taux choisi n'est pas un nombre valable\nRecommencez votre selection"}));
+    EXPECT_EQ(fenetre->flag_erreur, "2");
+    EXPECT_EQ(grille->model()->rowCount(), 24);
+
+    saisir("10000", "0", "12", "4", "5");  // the count 0 has no repayment
+    EXPECT_TRUE(calculer().isEmpty());
+    EXPECT_EQ(cellule(1, 1), "");
+    EXPECT_EQ(cellule(1, 2), " 10 033,33 €");  // simple interest, one month at 4 %
+    EXPECT_TRUE(cliquer(1, 1).empty());
+
+    saisir("10000", "12", "15", "5,1", "6");
+    calculer();
+    EXPECT_EQ(en_tete(Qt::Vertical, 4), "6,1 %");
+}
