@@ -27,6 +27,13 @@ QString q(const std::string& texte)
     return QString::fromStdString(texte);
 }
 
+// The amount of the table and the rate of the payments calculator start at
+// "0.00", every other box at "0".
+QString texte_de_depart(int champ)
+{
+    return champ == 1 || champ == 5 ? "0.00" : "0";
+}
+
 }  // namespace
 
 tarvio::tarvio()
@@ -48,6 +55,8 @@ tarvio::tarvio()
         connect(Option3[i], &QRadioButton::toggled, this, [this, i](bool choisi) { if (choisi) Option3_Click(i); });
 
     connect(Command[1], &QPushButton::clicked, this, &tarvio::Command1_Click);
+    connect(Command[2], &QPushButton::clicked, this, &tarvio::Command2_Click);
+    connect(Command[3], &QPushButton::clicked, this, &tarvio::Command3_Click);
     connect(MSFlexGrid1, &QTableView::clicked, this, &tarvio::MSFlexGrid1_Click);
     for (QWidget* surface : MSFlexGrid1->surfaces())
         surface->installEventFilter(this);
@@ -130,7 +139,7 @@ void tarvio::mise_en_forme()
         "Entrez ici le nombre de vos échéances",
     };
     for (int i = 1; i <= 9; ++i) {
-        Text[i]->setText(i == 1 || i == 5 ? "0.00" : "0");
+        Text[i]->setText(texte_de_depart(i));
         Text[i]->setToolTip(bulles[i]);
     }
 
@@ -245,6 +254,49 @@ void tarvio::MSFlexGrid1_MouseDown(Qt::MouseButton bouton)
 {
     if (bouton == Qt::RightButton)
         afficher_message(this, {"Pas le bouton droit S.V.P. !"});
+}
+
+void tarvio::Command3_Click()
+{
+    Label[10]->setText("");
+    nb_mens();
+}
+
+void tarvio::nb_mens()
+{
+    appliquer(calc::nb_mens(Text[4]->text().toStdString(), Text[5]->text().toStdString(),
+                            Text[6]->text().toStdString(), Option2[1]->isChecked()),
+              4, Label[10]);
+}
+
+void tarvio::Command2_Click()
+{
+    calcul_taux();
+}
+
+void tarvio::calcul_taux()
+{
+    int formule = Option3[0]->isChecked() ? 0 : Option3[1]->isChecked() ? 1 : 2;
+    appliquer(calc::calcul_taux(Text[7]->text().toStdString(), Text[8]->text().toStdString(),
+                                Text[9]->text().toStdString(), formule, Option2[1]->isChecked()),
+              7, Label[14]);
+}
+
+// Messages first, then the boxes from premier_champ on and the result label.
+void tarvio::appliquer(const calc::Resultat& resultat, int premier_champ, QLabel* legende)
+{
+    for (const calc::Message& message : resultat.messages)
+        afficher_message(this, message);
+    if (resultat.remettre_a_zero)
+        for (int i = premier_champ; i < premier_champ + 3; ++i)
+            Text[i]->setText(texte_de_depart(i));
+    if (resultat.revenir_aux_interets_simples)
+        Option3[0]->click();
+    if (resultat.legende) {
+        legende->setText(q(*resultat.legende));
+        legende->adjustSize();
+        legende->show();
+    }
 }
 
 bool tarvio::eventFilter(QObject* objet, QEvent* evenement)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculateurs.h"
 #include "tableau.h"
 
 #include <QMainWindow>
@@ -48,6 +49,12 @@ private:
     void calcul_hypotheses();
     void MSFlexGrid1_Click(const QModelIndex& cellule);
     void MSFlexGrid1_MouseDown(Qt::MouseButton bouton);
+
+    void Command3_Click();
+    void nb_mens();
+    void Command2_Click();
+    void calcul_taux();
+    void appliquer(const calc::Resultat& resultat, int premier_champ, QLabel* legende);
 
     static std::optional<double> virg(const QString& texte);
 
