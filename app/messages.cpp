@@ -14,12 +14,22 @@ QMessageBox::Icon icone_qt(calc::Icone icone)
     return QMessageBox::NoIcon;
 }
 
+int montrer(QWidget* parent, const calc::Message& message, QMessageBox::StandardButtons boutons)
+{
+    QMessageBox boite(icone_qt(message.icone), QString::fromStdString(message.titre),
+                      QString::fromStdString(message.texte).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+                      boutons, parent);
+    return boite.exec();
+}
+
 }  // namespace
 
 void afficher_message(QWidget* parent, const calc::Message& message)
 {
-    QMessageBox boite(icone_qt(message.icone), QString::fromStdString(message.titre),
-                      QString::fromStdString(message.texte).replace(QLatin1String("\r\n"), QLatin1String("\n")),
-                      QMessageBox::Ok, parent);
-    boite.exec();
+    montrer(parent, message, QMessageBox::Ok);
+}
+
+bool demander(QWidget* parent, const calc::Message& question)
+{
+    return montrer(parent, question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

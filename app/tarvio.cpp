@@ -1,12 +1,18 @@
 #include "tarvio.h"
 
+#include "aide.h"
+#include "dialog.h"
 #include "grille.h"
+#include "impression.h"
 #include "messages.h"
 #include "nombres.h"
 #include "remboursement.h"
 #include "verifications.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
+#include <QLocale>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +73,20 @@ tarvio::tarvio()
     move(screen()->availableGeometry().center() - rect().center());
 }
 
+// Ending the program takes an open About window with it; closing the main
+// window alone does not.
+tarvio::~tarvio()
+{
+    delete apropos_;
+}
+
+void tarvio::closeEvent(QCloseEvent* evenement)
+{
+    if (auto* aide = findChild<QWidget*>("aide"))
+        aide->close();
+    QMainWindow::closeEvent(evenement);
+}
+
 void tarvio::creer_menus()
 {
     auto menu = [this](const char* nom, const QString& titre) {
@@ -80,12 +100,12 @@ void tarvio::creer_menus()
         return a;
     };
     QMenu* mnfich = menu("mnfich", "&Fichier");
-    action(mnfich, "mnimprim", "&Imprimer");
+    connect(action(mnfich, "mnimprim", "&Imprimer"), &QAction::triggered, this, &tarvio::mnimprim_Click);
     mnfich->addSeparator()->setObjectName("trait1");
     connect(action(mnfich, "mnquit", "&Quitter"), &QAction::triggered, this, &QWidget::close);
     QMenu* mnaide2 = menu("mnaide2", "&?");
-    action(mnaide2, "mnaide", "aide");
-    action(mnaide2, "mnapropos", "A propos");
+    connect(action(mnaide2, "mnaide", "aide"), &QAction::triggered, this, [this] { ouvrir_aide(this); });
+    connect(action(mnaide2, "mnapropos", "A propos"), &QAction::triggered, this, &tarvio::mnapropos_Click);
 }
 
 void tarvio::ordonner_tabulation()
@@ -297,6 +317,33 @@ void tarvio::appliquer(const calc::Resultat& resultat, int premier_champ, QLabel
         legende->adjustSize();
         legende->show();
     }
+}
+
+void tarvio::mnimprim_Click()
+{
+    auto t = [](const auto* controle) { return controle->text().toStdString(); };
+    rapport::Fenetre f{
+        t(Label[1]), t(Text[1]), t(Label[2]), t(Text[2]), t(Label[5]), t(Text[3]),
+        Label[3]->text().toStdString(), Combo1->currentText().toStdString(), t(Label[4]),
+        Combo2->currentText().toStdString(), t(Label[6]), t(Text[4]), t(Label[7]), t(Text[5]), t(Label[9]),
+        t(Text[6]), t(Label[10]), t(Label[11]), t(Text[7]), t(Label[12]), t(Text[8]), t(Label[13]),
+        t(Text[9]), t(Label[14]), grille.nb_colonnes > 0 ? std::to_string(grille.nb_colonnes) : std::string(),
+        QLocale(QLocale::French, QLocale::France).toString(QDate::currentDate(), QLocale::ShortFormat).toStdString()};
+    rapport::Impression impression = rapport::mnimprim(f);
+    if (impression.refus) {
+        afficher_message(this, *impression.refus);
+        return;
+    }
+    imprimer(this, impression.operations, ImageDeLaGrille(*MSFlexGrid1, imgGraphic->pixmap()));
+}
+
+void tarvio::mnapropos_Click()
+{
+    if (!apropos_)
+        apropos_ = new Dialog;
+    apropos_->show();
+    apropos_->raise();
+    apropos_->activateWindow();
 }
 
 bool tarvio::eventFilter(QObject* objet, QEvent* evenement)

@@ -4,12 +4,14 @@
 #include "tableau.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
+class Dialog;
 class GrilleHypotheses;
 class QComboBox;
 class QModelIndex;
@@ -23,6 +25,7 @@ class QRadioButton;
 class tarvio : public QMainWindow {
 public:
     tarvio();
+    ~tarvio() override;
 
     // "0" while no hypothesis check of the current run has failed.
     QString flag_erreur;
@@ -33,6 +36,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
 
 private:
     void creer_controles();
@@ -56,6 +60,9 @@ private:
     void calcul_taux();
     void appliquer(const calc::Resultat& resultat, int premier_champ, QLabel* legende);
 
+    void mnimprim_Click();
+    void mnapropos_Click();
+
     static std::optional<double> virg(const QString& texte);
 
     std::array<QGroupBox*, 7> Frame{};
@@ -70,4 +77,5 @@ private:
     QLabel* Image1 = nullptr;
     QLabel* imgGraphic = nullptr;
     QLabel* Picture1 = nullptr;
+    QPointer<Dialog> apropos_;
 };

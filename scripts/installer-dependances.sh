@@ -3,7 +3,8 @@
 set -eu
 
 paquets="build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-fonts-liberation fonts-liberation2 fontconfig time"
+fonts-liberation fonts-liberation2 fontconfig time
+cups printer-driver-cups-pdf libcups2-dev poppler-utils"
 
 manquants=""
 for p in $paquets; do

@@ -4,15 +4,22 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QProcess>
+#include <QRegularExpression>
 
 CapteurMessages::CapteurMessages()
 {
     QObject::connect(&minuterie_, &QTimer::timeout, [this] {
-        if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        QWidget* modale = QApplication::activeModalWidget();
+        if (auto* boite = qobject_cast<QMessageBox*>(modale)) {
             vus.push_back({boite->text(), boite->windowTitle(), boite->icon()});
             if (pendant)
                 pendant();
-            boite->button(QMessageBox::Ok)->click();
+            (boite->button(QMessageBox::Yes) ? boite->button(QMessageBox::Yes) : boite->button(QMessageBox::Ok))->click();
+        } else if (auto* dialogue = qobject_cast<QFileDialog*>(modale)) {
+            dialogue->selectFile(fichier);
+            static_cast<QDialog*>(dialogue)->accept();
         }
     });
     minuterie_.start(2);
@@ -24,6 +31,20 @@ QStringList CapteurMessages::textes() const
     for (const auto& m : vus)
         liste << m.texte;
     return liste;
+}
+
+QString poppler(const QString& outil, const QStringList& arguments)
+{
+    QProcess processus;
+    processus.start(outil, arguments);
+    processus.waitForFinished();
+    return QString::fromUtf8(processus.readAllStandardOutput());
+}
+
+int pages_pdf(const QString& chemin)
+{
+    auto trouve = QRegularExpression("Pages:\\s+(\\d+)").match(poppler("pdfinfo", {chemin}));
+    return trouve.hasMatch() ? trouve.captured(1).toInt() : -1;
 }
 
 void FenetreTest::SetUp()

@@ -27,11 +27,13 @@ struct MessageVu {
     QMessageBox::Icon icone;
 };
 
-// Closes every message box that opens while it lives and keeps what each showed.
+// Closes every message box that opens while it lives and keeps what each
+// showed, answering Yes where asked; a file dialog gets `fichier`.
 class CapteurMessages {
 public:
     CapteurMessages();
     std::vector<MessageVu> vus;
+    QString fichier;
     QStringList textes() const;
     // Runs while each box is open, before it is closed.
     std::function<void()> pendant;
@@ -39,6 +41,10 @@ public:
 private:
     QTimer minuterie_;
 };
+
+// Output of a poppler tool on a PDF file ("pdfinfo", "pdftotext" ...).
+QString poppler(const QString& outil, const QStringList& arguments);
+int pages_pdf(const QString& chemin);
 
 class FenetreTest : public ::testing::Test {
 protected:

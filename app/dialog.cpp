@@ -1,0 +1,63 @@
+#include "dialog.h"
+
+#include "twips.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVersionNumber>
+
+QString texte_version()
+{
+    QVersionNumber v = QVersionNumber::fromString(TARVIO_VERSION);
+    return QString("Version %1.%2%3").arg(v.majorVersion()).arg(v.minorVersion()).arg(v.microVersion());
+}
+
+Dialog::Dialog()
+{
+    setObjectName("Dialog");
+    setWindowTitle("A propos de Tarvio");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(3675), px(2325));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 255, 192));
+    setPalette(p);
+
+    auto* label1 = new QLabel(this);
+    label1->setObjectName("Label1");
+    QFont police("Arial");
+    police.setPointSizeF(21.75);
+    police.setBold(true);
+    label1->setFont(police);
+    QPalette vert = label1->palette();
+    vert.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    label1->setPalette(vert);
+
+    auto* label2 = new QLabel(this);
+    label2->setObjectName("Label2");
+    label2->setGeometry(rect_twips(120, 600, 3495, 375));
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OKButton");
+    ok->setGeometry(rect_twips(1200, 1920, 1215, 375));
+    ok->setDefault(true);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+
+    Form_Load();
+    move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
+}
+
+void Dialog::Form_Load()
+{
+    auto* label1 = findChild<QLabel*>("Label1");
+    label1->setText(QString("Tarvio").toUpper());
+    label1->adjustSize();
+    label1->move(width() / 2 - label1->width() / 2, 0);
+    findChild<QLabel*>("Label2")->setText(texte_version() + " --  Le calcul de crédit facile");
+    findChild<QPushButton*>("OKButton")->setToolTip("Quitter cette fenetre");
+    label1->setToolTip(texte_version());
+}
