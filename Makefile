@@ -2,7 +2,9 @@
 JOBS := $(shell nproc)
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build build-asan bench clean
+PREFIX ?= /usr/local
+
+.PHONY: run test deps build build-asan bench install clean
 
 run: build
 	./build/app/tarvio
@@ -27,6 +29,9 @@ bench: build
 	build/bench/bench_calc
 	build/bench/grand_tableau
 	bench/demarrage.sh build
+
+install: build
+	cmake --install build --prefix $(PREFIX)
 
 clean:
 	rm -rf build build-asan

@@ -6,10 +6,10 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-QString chemin_aide()
+QString chemin_aide(const QString& dossier_programme)
 {
-    QDir programme(QCoreApplication::applicationDirPath());
-    for (const QString& chemin : {programme.filePath("tarvio.html"), programme.filePath("../share/tarvio/tarvio.html")})
+    QDir programme(dossier_programme);
+    for (const QString& chemin : {programme.filePath("tarvio.html"), programme.filePath(TARVIO_AIDE_INSTALLEE "/tarvio.html")})
         if (QFileInfo(chemin).isFile())
             return QDir::cleanPath(chemin);
     return {};
@@ -17,7 +17,7 @@ QString chemin_aide()
 
 void ouvrir_aide(QWidget* fenetre)
 {
-    QString chemin = chemin_aide();
+    QString chemin = chemin_aide(QCoreApplication::applicationDirPath());
     if (chemin.isEmpty())
         return;
     auto* visionneuse = fenetre->findChild<QTextBrowser*>("aide");

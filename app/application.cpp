@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStyleFactory>
 
 void preparer_application(QApplication& application)
@@ -13,6 +16,12 @@ void preparer_application(QApplication& application)
     QFont police("Arial");
     police.setPointSizeF(8.25);
     application.setFont(police);
+    // Qt's own buttons and dialogs speak French like the rest of the program.
+    QLocale francais(QLocale::French, QLocale::France);
+    QLocale::setDefault(francais);
+    auto* traduction = new QTranslator(&application);
+    if (traduction->load(francais, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(traduction);
     application.setApplicationName("Tarvio");
     application.setApplicationVersion(TARVIO_VERSION);
     application.setWindowIcon(QIcon(":/images/icone.png"));

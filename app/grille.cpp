@@ -3,6 +3,9 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
@@ -86,6 +89,11 @@ QString ModeleGrille::texte(const QModelIndex& index) const
                        static_cast<std::size_t>(index.column())]);
 }
 
+QString ModeleGrille::texte_tabule(int r1, int r2, int c1, int c2) const
+{
+    return q(calc::texte_tabule(en_tetes_lignes_, en_tetes_colonnes_, cellules_, r1, r2, c1, c2));
+}
+
 void ModeleGrille::marquer(const QModelIndex& index)
 {
     marque_ = index;
@@ -105,7 +113,7 @@ GrilleHypotheses::GrilleHypotheses(QWidget* parent)
 {
     setModel(modele_);
     setFont(QFont("Arial", 9));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
     verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
@@ -143,6 +151,28 @@ void GrilleHypotheses::afficher(const calc::Grille& grille)
     modele_->dimensionner(grille);
     for (std::size_t c = 0; c < grille.largeurs.size(); ++c)
         horizontalHeader()->resizeSection(static_cast<int>(c), px(grille.largeurs[c]));
+}
+
+void GrilleHypotheses::keyPressEvent(QKeyEvent* evenement)
+{
+    if (!evenement->matches(QKeySequence::Copy)) {
+        QTableView::keyPressEvent(evenement);
+        return;
+    }
+    // Before the first table the grid holds no headings: nothing to copy.
+    if (modele_->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString().isEmpty())
+        return;
+    QModelIndexList choisis = selectionModel()->selectedIndexes();
+    int r1 = 0, r2 = modele_->rowCount() - 1, c1 = 0, c2 = modele_->columnCount() - 1;
+    if (!choisis.isEmpty()) {
+        r1 = c1 = INT_MAX;
+        r2 = c2 = -1;
+        for (const QModelIndex& i : choisis) {
+            r1 = std::min(r1, i.row()), r2 = std::max(r2, i.row());
+            c1 = std::min(c1, i.column()), c2 = std::max(c2, i.column());
+        }
+    }
+    QGuiApplication::clipboard()->setText(modele_->texte_tabule(r1, r2, c1, c2));
 }
 
 QList<QWidget*> GrilleHypotheses::surfaces() const

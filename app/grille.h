@@ -23,6 +23,8 @@ public:
     void dimensionner(const calc::Grille& grille);
     void remplir(std::vector<std::string> cellules);
     QString texte(const QModelIndex& index) const;
+    // Tab-separated, headings included, for a spreadsheet.
+    QString texte_tabule(int r1, int r2, int c1, int c2) const;
 
     // The clicked cell stands out (bold, on yellow) while its total is shown.
     void marquer(const QModelIndex& index);
@@ -51,6 +53,10 @@ public:
     QList<QWidget*> surfaces() const;
 
     ModeleGrille* modele() const { return modele_; }
+
+protected:
+    // Ctrl+C copies the selected cells, or the whole table when none is selected.
+    void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
     ModeleGrille* modele_;

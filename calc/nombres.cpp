@@ -135,6 +135,8 @@ std::string texte_general(double x)
         return "0";
     char tampon[32];
     auto fin = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::general, 15).ptr;
+    if (std::fabs(x) > 1.7976931348623e308)  // 15 digits would round past the largest double
+        fin = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::general).ptr;
     std::string s(tampon, fin);
     std::replace(s.begin(), s.end(), '.', ',');
     std::replace(s.begin(), s.end(), 'e', 'E');

@@ -48,4 +48,36 @@ std::vector<std::string> calcul_hypotheses(const Grille& grille, double montant,
     return cellules;
 }
 
+namespace {
+
+// "  1 985,05 €" gives "1985,05": no grouping blanks, no currency sign.
+std::string nombre_pour_tableur(const std::string& cellule)
+{
+    std::string nombre;
+    for (char c : cellule)
+        if ((c >= '0' && c <= '9') || c == ',' || c == '-')
+            nombre += c;
+    return nombre;
+}
+
+}  // namespace
+
+std::string texte_tabule(const std::vector<std::string>& en_tetes_lignes,
+                         const std::vector<std::string>& en_tetes_colonnes, const std::vector<std::string>& cellules,
+                         int r1, int r2, int c1, int c2)
+{
+    auto colonnes = en_tetes_colonnes.size();
+    std::string texte;
+    for (int c = c1; c <= c2; ++c)
+        texte += '\t' + en_tetes_colonnes.at(static_cast<std::size_t>(c));
+    texte += '\n';
+    for (int r = r1; r <= r2; ++r) {
+        texte += en_tetes_lignes.at(static_cast<std::size_t>(r));
+        for (int c = c1; c <= c2; ++c)
+            texte += '\t' + nombre_pour_tableur(cellules.at(static_cast<std::size_t>(r) * colonnes + static_cast<std::size_t>(c)));
+        texte += '\n';
+    }
+    return texte;
+}
+
 }  // namespace calc

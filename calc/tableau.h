@@ -29,4 +29,11 @@ Grille prepare_grille(const SaisieHypotheses& saisie);
 // The repayment texts, row by row; a cell with no repayment (0 periods) is empty.
 std::vector<std::string> calcul_hypotheses(const Grille& grille, double montant, int choix_formule, bool en_annees);
 
+// Rows r1..r2 and columns c1..c2 (from 0, headings apart) as tab-separated
+// text for a spreadsheet: the column headings first, then a line per rate;
+// repayments as plain French numbers ("1985,05"), empty cells empty.
+std::string texte_tabule(const std::vector<std::string>& en_tetes_lignes,
+                         const std::vector<std::string>& en_tetes_colonnes, const std::vector<std::string>& cellules,
+                         int r1, int r2, int c1, int c2);
+
 }  // namespace calc

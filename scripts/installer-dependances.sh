@@ -4,7 +4,7 @@ set -eu
 
 paquets="build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
 fonts-liberation fonts-liberation2 fontconfig time
-cups printer-driver-cups-pdf libcups2-dev poppler-utils"
+cups printer-driver-cups-pdf libcups2-dev poppler-utils qt6-translations-l10n desktop-file-utils"
 
 manquants=""
 for p in $paquets; do

@@ -47,6 +47,12 @@ int pages_pdf(const QString& chemin)
     return trouve.hasMatch() ? trouve.captured(1).toInt() : -1;
 }
 
+void attendre_file_vide()
+{
+    for (int i = 0; i < 1200 && !poppler("lpstat", {"-o", "PDF"}).trimmed().isEmpty(); ++i)
+        QTest::qWait(100);
+}
+
 void FenetreTest::SetUp()
 {
     fenetre = std::make_unique<tarvio>();

@@ -45,6 +45,8 @@ private:
 // Output of a poppler tool on a PDF file ("pdfinfo", "pdftotext" ...).
 QString poppler(const QString& outil, const QStringList& arguments);
 int pages_pdf(const QString& chemin);
+// Waits until the CUPS queue PDF has printed everything sent to it.
+void attendre_file_vide();
 
 class FenetreTest : public ::testing::Test {
 protected:

@@ -149,3 +149,13 @@ TEST(Remboursement, TotalEnMoisEtEnAnnees)
     for (const char* cellule : {"", " €", "€", "abc €", "5 %", "852,52", "1,2,3 €"})
         EXPECT_EQ(detail_remboursement(cellule, "12", 1, false), std::nullopt) << cellule;
 }
+
+TEST(Tableau, CopiePourUnTableur)
+{
+    Grille g = prepare_grille(saisie("10000", "12", "13", "4", "4,25"));
+    std::vector<std::string> cellules = {"  852,52 €", " 1 985,05 €", "", "  -3,10 €"};
+    EXPECT_EQ(texte_tabule(g.en_tetes_lignes, g.en_tetes_colonnes, cellules, 0, 1, 0, 1),
+              "\t12 Mensualités\t13 Mensualités\n4 %\t852,52\t1985,05\n4,25 %\t\t-3,10\n");
+    EXPECT_EQ(texte_tabule(g.en_tetes_lignes, g.en_tetes_colonnes, cellules, 1, 1, 1, 1),
+              "\t13 Mensualités\n4,25 %\t-3,10\n");
+}

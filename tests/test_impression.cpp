@@ -24,6 +24,7 @@ protected:
         FenetreTest::SetUp();
         if (QPrinterInfo::defaultPrinter().printerName() != "PDF")
             GTEST_SKIP() << "no CUPS queue PDF as the default printer";
+        attendre_file_vide();  // jobs of an earlier test are not ours
         deja = QDir(sortie).entryList({"*.pdf"});
     }
 
@@ -47,8 +48,7 @@ protected:
         CapteurMessages capteur;
         controle<QAction>("mnimprim")->trigger();
         EXPECT_TRUE(capteur.vus.empty());
-        for (int i = 0; i < 600 && !poppler("lpstat", {"-o", "PDF"}).trimmed().isEmpty(); ++i)
-            QTest::qWait(100);
+        attendre_file_vide();
         for (int i = 0; i < 100; ++i, QTest::qWait(100))
             for (const QString& f : QDir(sortie).entryList({"*.pdf"}))
                 if (!deja.contains(f))

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 namespace {
@@ -71,7 +72,7 @@ TEST_F(Menus, AideAvecEtSansDocument)
     QString copie = QDir(QCoreApplication::applicationDirPath()).filePath("tarvio.html");
     QFile::remove(copie);
     CapteurMessages capteur;
-    if (chemin_aide().isEmpty()) {  // no document: nothing at all
+    if (chemin_aide(QCoreApplication::applicationDirPath()).isEmpty()) {  // no document: nothing at all
         choisir("mnaide");
         EXPECT_EQ(fenetre->findChild<QTextBrowser*>("aide"), nullptr);
     }
@@ -85,4 +86,22 @@ TEST_F(Menus, AideAvecEtSansDocument)
     EXPECT_FALSE(aide->isVisible());
     QFile::remove(copie);
     EXPECT_TRUE(capteur.vus.empty());
+}
+
+TEST_F(Menus, AideTrouveeOuElleEstInstallee)
+{
+    QTemporaryDir prefixe;
+    QDir(prefixe.path()).mkpath("bin");
+    EXPECT_TRUE(chemin_aide(prefixe.filePath("bin")).isEmpty());
+    QDir(prefixe.path()).mkpath("share/tarvio");
+    QFile::copy(TARVIO_AIDE, prefixe.filePath("share/tarvio/tarvio.html"));
+    EXPECT_EQ(chemin_aide(prefixe.filePath("bin")), prefixe.filePath("share/tarvio/tarvio.html"));
+}
+
+TEST_F(Menus, BoutonsDeQtEnFrancais)
+{
+    QMessageBox question(QMessageBox::NoIcon, "Tarvio", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(question.button(QMessageBox::Yes)->text(), "&Oui");
+    EXPECT_EQ(question.button(QMessageBox::No)->text(), "&Non");
+    EXPECT_EQ(question.button(QMessageBox::Cancel)->text(), "Annuler");
 }

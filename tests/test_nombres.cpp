@@ -68,7 +68,7 @@ TEST(TexteGeneral, FormeCourteALaFrancaise)
     EXPECT_EQ(texte_general(1e15), "1E+15");
     EXPECT_EQ(texte_general(0.0001), "0,0001");
     EXPECT_EQ(texte_general(0.00001), "1E-05");
-    EXPECT_EQ(texte_general(1.7976931348623157e308), "1,79769313486232E+308");
+    EXPECT_EQ(texte_general(1.7976931348623157e308), "1,7976931348623157E+308");  // reads back
     EXPECT_EQ(texte_general(std::numeric_limits<double>::quiet_NaN()), "");
     EXPECT_EQ(texte_general(std::numeric_limits<double>::infinity()), "");
 }

@@ -4,6 +4,7 @@
 #include "grille.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -158,4 +159,28 @@ TEST_F(Tableau, FautesReparees)
     saisir("10000", "12", "15", "5,1", "6");
     calculer();
     EXPECT_EQ(en_tete(Qt::Vertical, 4), "6,1 %");
+}
+
+TEST_F(Tableau, CtrlCCopieLaSelectionOuToutLeTableau)
+{
+    QApplication::clipboard()->clear();
+    QTest::keyClick(grille, Qt::Key_C, Qt::ControlModifier);  // no table yet: nothing
+    EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+
+    controle<QRadioButton>("Option3(2)")->click();
+    saisir("10000", "12", "13", "4", "5");
+    calculer();
+    QTest::keyClick(grille, Qt::Key_C, Qt::ControlModifier);
+    QStringList lignes = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 6);
+    EXPECT_EQ(lignes[0], "\t12 Mensualités\t13 Mensualités");
+    EXPECT_EQ(lignes[5].section('\t', 0, 1), "5 %\t852,52");
+
+    grille->selectionModel()->select(QItemSelection(grille->model()->index(3, 1), grille->model()->index(4, 1)),
+                                     QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(grille, Qt::Key_C, Qt::ControlModifier);
+    lignes = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lignes.size(), 3);
+    EXPECT_EQ(lignes[0], "\t13 Mensualités");
+    EXPECT_TRUE(lignes[2].startsWith("5 %\t"));
 }
