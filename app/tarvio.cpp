@@ -143,7 +143,8 @@ void tarvio::mise_en_forme()
     };
     for (const auto& [i, texte] : legendes) {
         Label[i]->setText(texte);
-        Label[i]->adjustSize();
+        if (!texte.isEmpty())  // the result labels size themselves when they get a result
+            Label[i]->adjustSize();
     }
 
     const QString bulles[] = {
