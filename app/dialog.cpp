@@ -1,5 +1,6 @@
 #include "dialog.h"
 
+#include "couleurs.h"
 #include "twips.h"
 
 #include <QGuiApplication>
@@ -23,7 +24,7 @@ Dialog::Dialog()
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(3675), px(2325));
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 192));
+    p.setColor(QPalette::Window, couleurs::jaune_clair);
     setPalette(p);
 
     auto* label1 = new QLabel(this);

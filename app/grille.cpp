@@ -1,5 +1,6 @@
 #include "grille.h"
 
+#include "couleurs.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -13,14 +14,7 @@
 
 namespace {
 
-const QColor cyan_clair(192, 255, 255);
-const QColor cyan(128, 255, 255);
-const QColor jaune(255, 255, 0);
-
-QString q(const std::string& texte)
-{
-    return QString::fromStdString(texte);
-}
+const QColor jaune(255, 255, 0);  // the clicked cell
 
 }  // namespace
 
@@ -37,7 +31,7 @@ QVariant ModeleGrille::data(const QModelIndex& index, int role) const
     bool marque = index == marque_;
     switch (role) {
     case Qt::DisplayRole: return texte(index);
-    case Qt::BackgroundRole: return marque ? jaune : cyan_clair;
+    case Qt::BackgroundRole: return marque ? jaune : couleurs::cyan_clair;
     case Qt::TextAlignmentRole: return int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
         if (marque) {
@@ -121,7 +115,7 @@ GrilleHypotheses::GrilleHypotheses(QWidget* parent)
     QPalette p = palette();
     p.setColor(QPalette::Base, QColor(128, 128, 128));  // beyond the last cell
     p.setColor(QPalette::Mid, QColor(192, 192, 192));   // grid lines
-    p.setColor(QPalette::Button, cyan);
+    p.setColor(QPalette::Button, couleurs::cyan);
     setPalette(p);
 
     horizontalHeader()->setDefaultSectionSize(px(960));

@@ -1,6 +1,7 @@
 #include "tarvio.h"
 
 #include "aide.h"
+#include "couleurs.h"
 #include "dialog.h"
 #include "grille.h"
 #include "impression.h"
@@ -12,10 +13,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
-#include <QLocale>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -27,11 +28,6 @@ namespace {
 const QString bulle_montant = "Entrez ici le montant à emprunter";
 const QString bulle_echeances = "Entrez ici le montant de vos échéances";
 const QString bulle_duree = "Cocher la case de durée correspondande à votre pret !";
-
-QString q(const std::string& texte)
-{
-    return QString::fromStdString(texte);
-}
 
 // The amount of the table and the rate of the payments calculator start at
 // "0.00", every other box at "0".
@@ -49,7 +45,7 @@ tarvio::tarvio()
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 192));
+    p.setColor(QPalette::Window, couleurs::jaune_clair);
     setPalette(p);
 
     creer_controles();
@@ -209,7 +205,7 @@ void tarvio::Option2_Click(int index)
     if (index != 0 && index != 1)
         return;
     QPalette p = Frame[5]->palette();
-    p.setColor(QPalette::WindowText, index == 1 ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    p.setColor(QPalette::WindowText, index == 1 ? couleurs::rouge : QColor(Qt::black));
     Frame[5]->setPalette(p);
     Frame[5]->setTitle(index == 1 ? "Calcul du taux d'intéret - ATTENTION : Uniquement en mois !"
                                   : "Calcul du taux d'intéret");

@@ -3,6 +3,7 @@
 
 #include "tarvio.h"
 
+#include "couleurs.h"
 #include "filtre_touches.h"
 #include "grille.h"
 #include "twips.h"
@@ -17,9 +18,7 @@
 
 namespace {
 
-const QColor jaune_clair(255, 255, 192);
-const QColor cyan_clair(192, 255, 255);
-const QColor rouge(255, 0, 0);
+using couleurs::cyan_clair;
 
 template <typename W>
 W* creer(QWidget* parent, const QString& nom, QRect place = {})
@@ -58,7 +57,7 @@ QLabel* etiquette(QWidget* parent, const QString& nom, int gauche, int haut,
 
 QLabel* resultat(QWidget* parent, const QString& nom, int gauche, int haut, double points)
 {
-    auto* label = etiquette(parent, nom, gauche, haut, rouge);
+    auto* label = etiquette(parent, nom, gauche, haut, couleurs::rouge);
     label->setFont(police("Arial Narrow", points, true));
     return label;
 }

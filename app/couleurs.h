@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <string>
+
+// The colours of the program's windows.
+namespace couleurs {
+inline const QColor jaune_clair(255, 255, 192);  // windows and frames
+inline const QColor cyan_clair(192, 255, 255);   // boxes and ordinary cells
+inline const QColor cyan(128, 255, 255);         // the grid's headings
+inline const QColor rouge(255, 0, 0);            // results, and the months-only warning
+}  // namespace couleurs
+
+// calc/ speaks UTF-8 std::string.
+inline QString q(const std::string& texte)
+{
+    return QString::fromStdString(texte);
+}
