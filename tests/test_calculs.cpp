@@ -1,4 +1,5 @@
-// The number of instalments and the rate through the window.
+// The two calculators through the window: what the pure results become on
+// screen (captions, visibility, resets, the formula buttons, message order).
 #include "fenetre_test.h"
 
 #include <QLabel>
@@ -9,77 +10,55 @@ namespace {
 
 class Calculs : public FenetreTest {
 protected:
-    void remplir(int premier, const QStringList& textes)
+    // Sets boxes premier.. to `textes` and presses `bouton`; gives the boxes' texts after.
+    QStringList presser(const char* bouton, int premier, const QStringList& textes)
     {
         for (int i = 0; i < 3; ++i)
             controle<QLineEdit>(QString("Text%1").arg(premier + i))->setText(textes[i]);
-    }
-    QStringList boites(int premier)
-    {
-        QStringList t;
-        for (int i = 0; i < 3; ++i)
-            t << controle<QLineEdit>(QString("Text%1").arg(premier + i))->text();
-        return t;
-    }
-    std::vector<MessageVu> presser(const char* bouton)
-    {
         CapteurMessages capteur;
         capteur.pendant = [&] { legende_pendant = controle<QLabel>("Label14")->text(); };
         QTest::mouseClick(controle(bouton), Qt::LeftButton);
-        return capteur.vus;
+        vus = capteur.vus;
+        QStringList apres;
+        for (int i = 0; i < 3; ++i)
+            apres << controle<QLineEdit>(QString("Text%1").arg(premier + i))->text();
+        return apres;
     }
+    QString legende(const char* label) { return controle<QLabel>(label)->text(); }
+    std::vector<MessageVu> vus;
     QString legende_pendant;
 };
 
 }  // namespace
 
-TEST_F(Calculs, NombreDeMensualitesPuisCriteresIncoherents)
+TEST_F(Calculs, NombreDeMensualites)
 {
-    auto* label10 = controle<QLabel>("Label10");
-    remplir(4, {"10000", "5", "200"});
-    EXPECT_TRUE(presser("Command3").empty());
-    EXPECT_EQ(label10->text(), "Nombre de Mensualités : 57 mois");
-    EXPECT_TRUE(label10->isVisible());
-
-    remplir(4, {"10000", "5", "41"});
-    EXPECT_EQ(presser("Command3").size(), 1u);
-    EXPECT_EQ(label10->text(), "");
-    EXPECT_EQ(boites(4), QStringList({"0", "0.00", "0"}));
+    presser("Command3", 4, {"10000", "5", "200"});
+    EXPECT_EQ(legende("Label10"), "Nombre de Mensualités : 57 mois");
+    EXPECT_TRUE(controle("Label10")->isVisible());
+    EXPECT_EQ(presser("Command3", 4, {"10000", "5", "41"}), QStringList({"0", "0.00", "0"}));
+    EXPECT_EQ(legende("Label10"), "");
 }
 
-TEST_F(Calculs, TauxSesNotesEtSesRefus)
+TEST_F(Calculs, TauxNoteAvantResultatEtRefus)
 {
-    auto* label14 = controle<QLabel>("Label14");
     controle<QRadioButton>("Option3(2)")->click();
-    remplir(7, {"10000", "200", "60"});
-    presser("Command2");
-    EXPECT_EQ(label14->text(), "Taux à : 7,42 %");
+    presser("Command2", 7, {"10000", "200", "60"});
+    EXPECT_EQ(legende("Label14"), "Taux à : 7,42 %");
 
-    controle<QRadioButton>("Option2(1)")->click();  // the note comes before the result
-    remplir(7, {"10000", "875", "12"});
+    controle<QRadioButton>("Option2(1)")->click();
     controle<QRadioButton>("Option3(0)")->click();
-    auto vus = presser("Command2");
+    presser("Command2", 7, {"10000", "875", "12"});
     ASSERT_EQ(vus.size(), 1u);
-    EXPECT_EQ(vus[0].texte, "Résultat pour un calcul basé sur\n des données exprimées en MOIS !");
-    EXPECT_EQ(legende_pendant, "Taux à : 7,42 %");
-    EXPECT_EQ(label14->text(), "Taux à : 5,00 %");
+    EXPECT_EQ(legende_pendant, "Taux à : 7,42 %");  // the note comes first
+    EXPECT_EQ(legende("Label14"), "Taux à : 5,00 %");
 
-    remplir(7, {"10000", "150", "60"});  // a negative rate keeps the last result
-    EXPECT_EQ(presser("Command2").size(), 1u);
-    EXPECT_EQ(label14->text(), "Taux à : 5,00 %");
-    EXPECT_EQ(boites(7), QStringList({"0", "0", "0"}));
-}
+    EXPECT_EQ(presser("Command2", 7, {"10000", "150", "60"}), QStringList({"0", "0", "0"}));  // negative
+    EXPECT_EQ(legende("Label14"), "Taux à : 5,00 %");
 
-TEST_F(Calculs, InteretsComposesRamenentAuxInteretsSimples)
-{
     controle<QRadioButton>("Option3(1)")->click();
-    EXPECT_EQ(fenetre->choix_formule, 1);
-    remplir(7, {"10000", "200", "60"});
-    auto vus = presser("Command2");
-    ASSERT_EQ(vus.size(), 1u);
-    EXPECT_EQ(vus[0].texte, "rien n'est prévu pour cette option");
+    presser("Command2", 7, {"10000", "200", "60"});
+    EXPECT_EQ(vus.at(0).texte, "rien n'est prévu pour cette option");
     EXPECT_TRUE(controle<QRadioButton>("Option3(0)")->isChecked());
     EXPECT_EQ(fenetre->choix_formule, 0);
-    EXPECT_EQ(boites(7), QStringList({"0", "0", "0"}));
-    EXPECT_EQ(controle<QLabel>("Label14")->text(), "");
 }
