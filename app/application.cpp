@@ -1,17 +1,20 @@
 #include "application.h"
 
+#include "images.h"
+#include "style.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QTranslator>
-#include <QStyleFactory>
 
 void preparer_application(QApplication& application)
 {
     // The colours of the window are palette colours; Fusion draws them on every desktop.
-    application.setStyle(QStyleFactory::create("Fusion"));
+    application.setStyle(creer_style());
     // A dialog font of the size the layout was drawn for.
     QFont police("Arial");
     police.setPointSizeF(8.25);
@@ -24,5 +27,5 @@ void preparer_application(QApplication& application)
         application.installTranslator(traduction);
     application.setApplicationName("Tarvio");
     application.setApplicationVersion(TARVIO_VERSION);
-    application.setWindowIcon(QIcon(":/images/icone.png"));
+    application.setWindowIcon(QIcon(QPixmap::fromImage(image_icone())));
 }

@@ -105,8 +105,9 @@ void ModeleGrille::demarquer()
 GrilleHypotheses::GrilleHypotheses(QWidget* parent)
     : QTableView(parent), modele_(new ModeleGrille(24, 14, this))
 {
-    setModel(modele_);
+    // Font first: the headers measure themselves with it as soon as the model is set.
     setFont(QFont("Arial", 9));
+    setModel(modele_);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);

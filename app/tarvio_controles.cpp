@@ -6,6 +6,7 @@
 #include "couleurs.h"
 #include "filtre_touches.h"
 #include "grille.h"
+#include "images.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -59,6 +60,7 @@ QLabel* resultat(QWidget* parent, const QString& nom, int gauche, int haut, doub
 {
     auto* label = etiquette(parent, nom, gauche, haut, couleurs::rouge);
     label->setFont(police("Arial Narrow", points, true));
+    label->resize(0, 0);
     return label;
 }
 
@@ -81,9 +83,9 @@ void tarvio::creer_controles()
     setCentralWidget(fond);
     fond->setFixedSize(px(8205), px(6195));
 
-    QPixmap embleme(":/images/embleme.png");
+    const QPixmap embleme = QPixmap::fromImage(image_embleme());
     Image1 = creer<QLabel>(fond, "Image1", rect_twips(3000, 0, 255, 6255));
-    Image1->setPixmap(QPixmap(":/images/bande.png"));
+    Image1->setPixmap(QPixmap::fromImage(image_bande()));
     Image1->setScaledContents(true);
     imgGraphic = creer<QLabel>(fond, "imgGraphic", rect_twips(3600, 120, 750, 750));
     imgGraphic->setPixmap(embleme);
@@ -110,6 +112,8 @@ void tarvio::creer_controles()
     auto liste = [&](QWidget* parent, const QString& nom, int haut, const QString& texte) {
         auto* combo = creer<QComboBox>(parent, nom, rect_twips(2040, haut, 615, 315));
         combo->setEditable(true);
+        // Inline completion would turn a typed "1,2" into "1,25" behind the user's back.
+        combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
         colorer(combo, QPalette::Base, cyan_clair);
         combo->setEditText(texte);

@@ -4,6 +4,7 @@
 #include "grille.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -38,6 +39,15 @@ TEST_F(Demarrage, FenetreListesEtTextesDeDepart)
     EXPECT_TRUE(controle<QLabel>("Label14")->text().isEmpty());
     EXPECT_EQ(controle<QGroupBox>("Frame1")->parentWidget(), controle("Frame6"));
     EXPECT_EQ(controle("Text9")->geometry(), QRect(136, 48, 49, 19));  // twips / 15, in Frame5
+}
+
+// ctest runs each case in a process of its own, so this sees start-up alone.
+TEST_F(Demarrage, OuvrirLaFenetreNeChargeAucunModuleDImages)
+{
+    QFile carte("/proc/self/maps");
+    ASSERT_TRUE(carte.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(carte.readAll().contains("/imageformats/"));
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
 TEST_F(Demarrage, GrilleMenusFocusEtTabulation)

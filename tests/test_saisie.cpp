@@ -82,5 +82,8 @@ TEST_F(Saisie, CollerOuDeposerNeContournePasLeFiltre)
     CapteurMessages capteur;
     QTest::keyClicks(combo, "abc 5");
     EXPECT_EQ(combo->currentText(), "abc 5");
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo, "1,2");  // no completion to the listed "1,25"
+    EXPECT_EQ(combo->currentText(), "1,2");
     EXPECT_TRUE(capteur.vus.empty());
 }
