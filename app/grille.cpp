@@ -51,6 +51,10 @@ QVariant ModeleGrille::headerData(int section, Qt::Orientation orientation, int 
     case Qt::DisplayRole:
         return section >= 0 && static_cast<std::size_t>(section) < textes.size() ? q(textes[section]) : QString();
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    // The heading row and column take the emblem's size and the columns their
+    // own widths, so the headers need not measure their texts, which they
+    // would do in a bold face loaded for nothing else.
+    case Qt::SizeHintRole: return QSize();
     default: return {};
     }
 }

@@ -10,6 +10,7 @@
 #include "twips.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,14 +110,19 @@ void tarvio::creer_controles()
     auto bouton = [&](QWidget* parent, int i, QRect place) {
         Command[i] = creer<QPushButton>(parent, QString("Command%1").arg(i), place);
     };
-    auto liste = [&](QWidget* parent, const QString& nom, int haut, const QString& texte) {
+    // The rate lists are editable through line edits of their own, as
+    // setEditable(true) would build the popup list at once. A line edit that
+    // comes with a completer spares the list building one, and the list then
+    // drops it: inline completion would turn a typed "1,2" into "1,25".
+    QCompleter sans_completion;
+    auto liste = [&](QWidget* parent, const QString& nom, int haut) {
         auto* combo = creer<QComboBox>(parent, nom, rect_twips(2040, haut, 615, 315));
-        combo->setEditable(true);
-        // Inline completion would turn a typed "1,2" into "1,25" behind the user's back.
+        auto* edition = new QLineEdit;
+        edition->setCompleter(&sans_completion);
+        combo->setLineEdit(edition);
         combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
         colorer(combo, QPalette::Base, cyan_clair);
-        combo->setEditText(texte);
         return combo;
     };
 
@@ -137,9 +143,9 @@ void tarvio::creer_controles()
     label(f3, 5, 120, 720);
     champ(f3, 3, rect_twips(2040, 720, 615, 285));
     label(f3, 3, 120, 960);
-    Combo1 = liste(f3, "Combo1", 960, "Mini");
+    Combo1 = liste(f3, "Combo1", 960);
     label(f3, 4, 120, 1200);
-    Combo2 = liste(f3, "Combo2", 1200, "Maxi");
+    Combo2 = liste(f3, "Combo2", 1200);
     bouton(f3, 1, rect_twips(240, 1560, 2175, 255));
     Command[1]->setText("Calculer maintenant");
 
