@@ -11,10 +11,28 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace {
 
 const QColor jaune(255, 255, 0);  // the clicked cell
+
+// An empty cell is only its ground. The style would lay out its empty text
+// all the same, and load the grid's face before there is anything to write.
+class DelegueGrille : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* peintre, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem cellule = option;
+        initStyleOption(&cellule, index);
+        if (!cellule.text.isEmpty())
+            return QStyledItemDelegate::paint(peintre, option, index);
+        const QWidget* grille = option.widget;
+        grille->style()->drawPrimitive(QStyle::PE_PanelItemViewItem, &cellule, peintre, grille);
+    }
+};
 
 }  // namespace
 
@@ -109,9 +127,9 @@ void ModeleGrille::demarquer()
 GrilleHypotheses::GrilleHypotheses(QWidget* parent)
     : QTableView(parent), modele_(new ModeleGrille(24, 14, this))
 {
-    // Font first: the headers measure themselves with it as soon as the model is set.
-    setFont(QFont("Arial", 9));
     setModel(modele_);
+    setItemDelegate(new DelegueGrille(this));
+    setFont(QFont("Arial", 9));
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
@@ -123,13 +141,15 @@ GrilleHypotheses::GrilleHypotheses(QWidget* parent)
     p.setColor(QPalette::Button, couleurs::cyan);
     setPalette(p);
 
-    horizontalHeader()->setDefaultSectionSize(px(960));
-    verticalHeader()->setMinimumSectionSize(px(240));
-    verticalHeader()->setDefaultSectionSize(px(240));
     for (QHeaderView* en_tete : {horizontalHeader(), verticalHeader()}) {
+        // Under Qt's default, which would clamp the 16-pixel rows and which it
+        // computes from the grid's face before anything is written in it.
+        en_tete->setMinimumSectionSize(px(240));
         en_tete->setSectionResizeMode(QHeaderView::Fixed);
         en_tete->setHighlightSections(false);
     }
+    horizontalHeader()->setDefaultSectionSize(px(960));
+    verticalHeader()->setDefaultSectionSize(px(240));
 }
 
 void GrilleHypotheses::preparer_coin(const QPixmap& embleme)

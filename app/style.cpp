@@ -45,18 +45,20 @@ private:
                          option->fontMetrics.height());
         const QRect cadre = option->rect.adjusted(1, haut + 1, 0, 0);
         const QColor fond = option->palette.window().color();
-        painter->save();
         painter->fillRect(cadre.adjusted(1, 1, -1, -1), melange(fond, Qt::black, 3));
-        painter->setPen(melange(fond, Qt::black, 7));
-        painter->drawRect(cadre.adjusted(1, 1, -2, -2));
-        // Plain lines that stop short of the corners look rounded at this size.
-        painter->setPen(melange(fond, QColor(0x75, 0x75, 0x75), 50));
-        const QRect lignes = cadre.adjusted(1, 1, -1, -1);
-        painter->drawLine(lignes.left(), cadre.top(), lignes.right(), cadre.top());
-        painter->drawLine(lignes.left(), cadre.bottom(), lignes.right(), cadre.bottom());
-        painter->drawLine(cadre.left(), lignes.top(), cadre.left(), lignes.bottom());
-        painter->drawLine(cadre.right(), lignes.top(), cadre.right(), lignes.bottom());
-        painter->restore();
+        contour(painter, cadre.adjusted(1, 1, -1, -1), melange(fond, Qt::black, 7));
+        // A line that stops short of the corners looks rounded at this size.
+        contour(painter, cadre, melange(fond, QColor(0x75, 0x75, 0x75), 50), 1);
+    }
+
+    // A one-pixel outline, `retrait` pixels short of each corner, in solid fills.
+    static void contour(QPainter* painter, const QRect& r, const QColor& couleur, int retrait = 0)
+    {
+        const int long_h = r.width() - 2 * retrait, long_v = r.height() - 2 * retrait;
+        painter->fillRect(r.left() + retrait, r.top(), long_h, 1, couleur);
+        painter->fillRect(r.left() + retrait, r.bottom(), long_h, 1, couleur);
+        painter->fillRect(r.left(), r.top() + retrait, 1, long_v, couleur);
+        painter->fillRect(r.right(), r.top() + retrait, 1, long_v, couleur);
     }
 
     // `encre` laid over `fond` with opacity alpha / 255.

@@ -1,18 +1,19 @@
-#!/bin/sh
+#!/bin/bash
 # Start-up to a shown window, the program against a bare Qt window: median wall
-# time over N runs of each, taken in turns so that the machine's drift hits
-# both alike, and peak memory. Usage: bench/demarrage.sh BUILD_DIR [N]
+# time over N runs of each, in turns whose order flips every round so that
+# neither side always runs first, and peak memory.
+# Usage: bench/demarrage.sh BUILD_DIR [N]
 set -eu
 dossier=${1:-build}/bench
-n=${2:-30}
+n=${2:-60}
 export QT_QPA_PLATFORM=offscreen
 temps=$(mktemp -d)
 trap 'rm -rf "$temps"' EXIT
 
 chrono() {
-    debut=$(date +%s%N)
+    local debut=${EPOCHREALTIME/./}
     "$dossier/$1" 2>/dev/null
-    echo $(( ($(date +%s%N) - debut) / 1000 )) >>"$temps/$1"
+    echo $(( ${EPOCHREALTIME/./} - debut )) >>"$temps/$1"
 }
 
 mediane() {
@@ -23,9 +24,12 @@ memoire() {
     /usr/bin/time -f %M "$dossier/$1" 2>&1 >/dev/null | tail -n 1
 }
 
-for _ in $(seq "$n"); do
-    chrono demarrage_qt_nu
-    chrono demarrage_tarvio
+for i in $(seq "$n"); do
+    if (( i % 2 )); then
+        chrono demarrage_qt_nu; chrono demarrage_tarvio
+    else
+        chrono demarrage_tarvio; chrono demarrage_qt_nu
+    fi
 done
 nu=$(mediane demarrage_qt_nu)
 tarvio=$(mediane demarrage_tarvio)
