@@ -61,6 +61,8 @@ QLabel* resultat(QWidget* parent, const QString& nom, int gauche, int haut, doub
 {
     auto* label = etiquette(parent, nom, gauche, haut, couleurs::rouge);
     label->setFont(police("Arial Narrow", points, true));
+    // Sized when a result arrives: a label without a size is measured, in its
+    // own face, as soon as the window shows.
     label->resize(0, 0);
     return label;
 }
