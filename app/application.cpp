@@ -1,10 +1,10 @@
 #include "application.h"
 
+#include "apparence.h"
 #include "images.h"
 #include "style.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,9 +16,7 @@ void preparer_application(QApplication& application)
     // The colours of the window are palette colours; Fusion draws them on every desktop.
     application.setStyle(creer_style());
     // A dialog font of the size the layout was drawn for.
-    QFont police("Arial");
-    police.setPointSizeF(8.25);
-    application.setFont(police);
+    application.setFont(police("Arial", 8.25));
     // Qt's own buttons and dialogs speak French like the rest of the program.
     QLocale francais(QLocale::French, QLocale::France);
     QLocale::setDefault(francais);

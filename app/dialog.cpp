@@ -1,6 +1,6 @@
 #include "dialog.h"
 
-#include "couleurs.h"
+#include "apparence.h"
 #include "twips.h"
 
 #include <QGuiApplication>
@@ -23,19 +23,12 @@ Dialog::Dialog()
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(3675), px(2325));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, couleurs::jaune_clair);
-    setPalette(p);
+    colorer(this, {QPalette::Window}, couleurs::jaune_clair);
 
     auto* label1 = new QLabel(this);
     label1->setObjectName("Label1");
-    QFont police("Arial");
-    police.setPointSizeF(21.75);
-    police.setBold(true);
-    label1->setFont(police);
-    QPalette vert = label1->palette();
-    vert.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    label1->setPalette(vert);
+    label1->setFont(police("Arial", 21.75, true));
+    colorer(label1, {QPalette::WindowText}, QColor(0, 255, 0));
 
     auto* label2 = new QLabel(this);
     label2->setObjectName("Label2");

@@ -1,6 +1,6 @@
 #include "grille.h"
 
-#include "couleurs.h"
+#include "apparence.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -51,13 +51,7 @@ QVariant ModeleGrille::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole: return texte(index);
     case Qt::BackgroundRole: return marque ? jaune : couleurs::cyan_clair;
     case Qt::TextAlignmentRole: return int(Qt::AlignRight | Qt::AlignVCenter);
-    case Qt::FontRole:
-        if (marque) {
-            QFont gras("Arial", 9);
-            gras.setBold(true);
-            return gras;
-        }
-        return {};
+    case Qt::FontRole: return marque ? police("Arial", 9, true) : QVariant();
     default: return {};
     }
 }

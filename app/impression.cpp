@@ -1,5 +1,6 @@
 #include "impression.h"
 
+#include "apparence.h"
 #include "grille.h"
 #include "messages.h"
 
@@ -44,12 +45,10 @@ ImageDeLaGrille::ImageDeLaGrille(const GrilleHypotheses& grille, const QPixmap& 
     auto* noir_et_blanc = new SansCouleurs(vue_.get());
     noir_et_blanc->setSourceModel(grille.model());
     vue_->setModel(noir_et_blanc);
-    QPalette p = vue_->palette();
-    for (auto role : {QPalette::Base, QPalette::Window, QPalette::Button, QPalette::Light, QPalette::Midlight})
-        p.setColor(role, Qt::white);
-    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText, QPalette::Mid, QPalette::Dark})
-        p.setColor(role, Qt::black);
-    vue_->setPalette(p);
+    colorer(vue_.get(), {QPalette::Base, QPalette::Window, QPalette::Button, QPalette::Light, QPalette::Midlight},
+            Qt::white);
+    colorer(vue_.get(), {QPalette::Text, QPalette::WindowText, QPalette::ButtonText, QPalette::Mid, QPalette::Dark},
+            Qt::black);
     vue_->setFrameShape(QFrame::NoFrame);
     vue_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     vue_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

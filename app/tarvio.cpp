@@ -1,7 +1,7 @@
 #include "tarvio.h"
 
 #include "aide.h"
-#include "couleurs.h"
+#include "apparence.h"
 #include "dialog.h"
 #include "grille.h"
 #include "impression.h"
@@ -44,9 +44,7 @@ tarvio::tarvio()
     setWindowTitle("Calcul d'emprunt");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, couleurs::jaune_clair);
-    setPalette(p);
+    colorer(this, {QPalette::Window}, couleurs::jaune_clair);
 
     creer_controles();
     creer_menus();
@@ -204,9 +202,7 @@ void tarvio::Option2_Click(int index)
 {
     if (index != 0 && index != 1)
         return;
-    QPalette p = Frame[5]->palette();
-    p.setColor(QPalette::WindowText, index == 1 ? couleurs::rouge : QColor(Qt::black));
-    Frame[5]->setPalette(p);
+    colorer(Frame[5], {QPalette::WindowText}, index == 1 ? couleurs::rouge : QColor(Qt::black));
     Frame[5]->setTitle(index == 1 ? "Calcul du taux d'intéret - ATTENTION : Uniquement en mois !"
                                   : "Calcul du taux d'intéret");
 }
@@ -321,8 +317,7 @@ void tarvio::mnimprim_Click()
     auto t = [](const auto* controle) { return controle->text().toStdString(); };
     rapport::Fenetre f{
         t(Label[1]), t(Text[1]), t(Label[2]), t(Text[2]), t(Label[5]), t(Text[3]),
-        Label[3]->text().toStdString(), Combo1->currentText().toStdString(), t(Label[4]),
-        Combo2->currentText().toStdString(), t(Label[6]), t(Text[4]), t(Label[7]), t(Text[5]), t(Label[9]),
+        t(Label[3]), Combo1->currentText().toStdString(), t(Label[4]), Combo2->currentText().toStdString(), t(Label[6]), t(Text[4]), t(Label[7]), t(Text[5]), t(Label[9]),
         t(Text[6]), t(Label[10]), t(Label[11]), t(Text[7]), t(Label[12]), t(Text[8]), t(Label[13]),
         t(Text[9]), t(Label[14]), grille.nb_colonnes > 0 ? std::to_string(grille.nb_colonnes) : std::string(),
         QLocale(QLocale::French, QLocale::France).toString(QDate::currentDate(), QLocale::ShortFormat).toStdString()};

@@ -3,7 +3,7 @@
 
 #include "tarvio.h"
 
-#include "couleurs.h"
+#include "apparence.h"
 #include "filtre_touches.h"
 #include "grille.h"
 #include "images.h"
@@ -32,28 +32,13 @@ W* creer(QWidget* parent, const QString& nom, QRect place = {})
     return w;
 }
 
-void colorer(QWidget* w, QPalette::ColorRole role, const QColor& couleur)
-{
-    QPalette p = w->palette();
-    p.setColor(role, couleur);
-    w->setPalette(p);
-}
-
-QFont police(const QString& famille, double points, bool gras = false)
-{
-    QFont f(famille);
-    f.setPointSizeF(points);
-    f.setBold(gras);
-    return f;
-}
-
 // Labels keep their own text colour: Frame5's caption turns red in years mode.
 QLabel* etiquette(QWidget* parent, const QString& nom, int gauche, int haut,
                   const QColor& couleur = Qt::black)
 {
     auto* label = creer<QLabel>(parent, nom);
     label->move(px(gauche), px(haut));
-    colorer(label, QPalette::WindowText, couleur);
+    colorer(label, {QPalette::WindowText}, couleur);
     return label;
 }
 
@@ -70,10 +55,7 @@ QLabel* resultat(QWidget* parent, const QString& nom, int gauche, int haut, doub
 QRadioButton* option(QWidget* parent, const QString& nom, int haut, const QColor& fond)
 {
     auto* bouton = creer<QRadioButton>(parent, nom, rect_twips(120, haut, 2295, 195));
-    QPalette p = bouton->palette();
-    p.setColor(QPalette::Button, fond);
-    p.setColor(QPalette::Window, fond);
-    bouton->setPalette(p);
+    colorer(bouton, {QPalette::Button, QPalette::Window}, fond);
     bouton->setAutoFillBackground(true);
     return bouton;
 }
@@ -99,7 +81,7 @@ void tarvio::creer_controles()
     auto* filtre = new FiltreTouches(this);
     auto champ = [&](QWidget* parent, int i, QRect place) {
         Text[i] = creer<QLineEdit>(parent, QString("Text%1").arg(i), place);
-        colorer(Text[i], QPalette::Base, cyan_clair);
+        colorer(Text[i], {QPalette::Base}, cyan_clair);
         filtre->surveiller(Text[i]);
     };
     auto cadre = [&](QWidget* parent, int i, QRect place) {
@@ -124,7 +106,7 @@ void tarvio::creer_controles()
         combo->setLineEdit(edition);
         combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        colorer(combo, QPalette::Base, cyan_clair);
+        colorer(combo, {QPalette::Base}, cyan_clair);
         return combo;
     };
 
