@@ -25,14 +25,6 @@ CapteurMessages::CapteurMessages()
     minuterie_.start(2);
 }
 
-QStringList CapteurMessages::textes() const
-{
-    QStringList liste;
-    for (const auto& m : vus)
-        liste << m.texte;
-    return liste;
-}
-
 QString poppler(const QString& outil, const QStringList& arguments)
 {
     QProcess processus;

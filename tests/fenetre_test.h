@@ -34,7 +34,6 @@ public:
     CapteurMessages();
     std::vector<MessageVu> vus;
     QString fichier;
-    QStringList textes() const;
     // Runs while each box is open, before it is closed.
     std::function<void()> pendant;
 
