@@ -9,7 +9,8 @@
 QString chemin_aide(const QString& dossier_programme)
 {
     QDir programme(dossier_programme);
-    for (const QString& chemin : {programme.filePath("tarvio.html"), programme.filePath(TARVIO_AIDE_INSTALLEE "/tarvio.html")})
+    for (const QString& chemin :
+         {programme.filePath("tarvio.html"), programme.filePath(TARVIO_AIDE_INSTALLEE "/tarvio.html")})
         if (QFileInfo(chemin).isFile())
             return QDir::cleanPath(chemin);
     return {};

@@ -25,14 +25,14 @@ Dialog::Dialog()
     setFixedSize(px(3675), px(2325));
     colorer(this, {QPalette::Window}, couleurs::jaune_clair);
 
-    auto* label1 = new QLabel(this);
-    label1->setObjectName("Label1");
-    label1->setFont(police("Arial", 21.75, true));
-    colorer(label1, {QPalette::WindowText}, QColor(0, 255, 0));
+    auto* titre = new QLabel(this);
+    titre->setObjectName("Label1");
+    titre->setFont(police("Arial", 21.75, true));
+    colorer(titre, {QPalette::WindowText}, QColor(0, 255, 0));
 
-    auto* label2 = new QLabel(this);
-    label2->setObjectName("Label2");
-    label2->setGeometry(rect_twips(120, 600, 3495, 375));
+    auto* version = new QLabel(this);
+    version->setObjectName("Label2");
+    version->setGeometry(rect_twips(120, 600, 3495, 375));
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKButton");
@@ -41,17 +41,11 @@ Dialog::Dialog()
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    Form_Load();
+    titre->setText(QString("Tarvio").toUpper());
+    titre->adjustSize();
+    titre->move(width() / 2 - titre->width() / 2, 0);
+    version->setText(texte_version() + " --  Le calcul de crédit facile");
+    ok->setToolTip("Quitter cette fenetre");
+    titre->setToolTip(texte_version());
     move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
-}
-
-void Dialog::Form_Load()
-{
-    auto* label1 = findChild<QLabel*>("Label1");
-    label1->setText(QString("Tarvio").toUpper());
-    label1->adjustSize();
-    label1->move(width() / 2 - label1->width() / 2, 0);
-    findChild<QLabel*>("Label2")->setText(texte_version() + " --  Le calcul de crédit facile");
-    findChild<QPushButton*>("OKButton")->setToolTip("Quitter cette fenetre");
-    label1->setToolTip(texte_version());
 }

@@ -7,9 +7,6 @@
 class Dialog : public QDialog {
 public:
     Dialog();
-
-private:
-    void Form_Load();
 };
 
 // "Version 1.00" for version 1.0.0: no point between minor and revision.

@@ -18,10 +18,9 @@ namespace {
 // judged (and refused) like any other typed character.
 int code_tape(const QKeyEvent& touche)
 {
-    for (auto raccourci : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
-                           QKeySequence::Undo, QKeySequence::Redo, QKeySequence::DeleteStartOfWord,
-                           QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
-                           QKeySequence::DeleteCompleteLine})
+    for (auto raccourci : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+                           QKeySequence::Redo, QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+                           QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine})
         if (touche.matches(raccourci))
             return 0x16;
     auto mods = touche.modifiers();

@@ -5,10 +5,10 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QFont>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -118,8 +118,7 @@ void ModeleGrille::demarquer()
         emit dataChanged(ancien, ancien, {Qt::BackgroundRole, Qt::FontRole});
 }
 
-GrilleHypotheses::GrilleHypotheses(QWidget* parent)
-    : QTableView(parent), modele_(new ModeleGrille(24, 14, this))
+GrilleHypotheses::GrilleHypotheses(QWidget* parent) : QTableView(parent), modele_(new ModeleGrille(24, 14, this))
 {
     setModel(modele_);
     setItemDelegate(new DelegueGrille(this));

@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QImage>
 #include <QPainter>
-#include <QIdentityProxyModel>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -102,8 +102,7 @@ bool enregistrer_en_pdf(QWidget* fenetre, const std::vector<rapport::Operation>&
                         const ImageDecoupable& image)
 {
     QString chemin = QFileDialog::getSaveFileName(fenetre, "Enregistrer le rapport en PDF",
-                                                  QDir::home().filePath("rapport-tarvio.pdf"),
-                                                  "Documents PDF (*.pdf)");
+                                                  QDir::home().filePath("rapport-tarvio.pdf"), "Documents PDF (*.pdf)");
     if (chemin.isEmpty())
         return true;  // the user chose not to
     QPrinter pdf(QPrinter::HighResolution);
@@ -128,8 +127,8 @@ void imprimer(QWidget* fenetre, const std::vector<rapport::Operation>& operation
             return;
         panne = "L'imprimante « " + defaut.printerName().toStdString() + " » n'a pas pu imprimer le rapport.";
     }
-    if (!demander(fenetre, {panne + "\r\nVoulez-vous enregistrer le rapport dans un fichier PDF ?",
-                            titre_impression, calc::Icone::exclamation}))
+    if (!demander(fenetre, {panne + "\r\nVoulez-vous enregistrer le rapport dans un fichier PDF ?", titre_impression,
+                            calc::Icone::exclamation}))
         return;
     if (!enregistrer_en_pdf(fenetre, operations, image))
         afficher_message(fenetre, {"Le fichier PDF n'a pas pu être écrit.", titre_impression, calc::Icone::critique});

@@ -15,8 +15,7 @@ class StyleTarvio : public QProxyStyle {
 public:
     StyleTarvio() : QProxyStyle("Fusion") {}
 
-    QIcon standardIcon(StandardPixmap image, const QStyleOption* option,
-                       const QWidget* widget) const override
+    QIcon standardIcon(StandardPixmap image, const QStyleOption* option, const QWidget* widget) const override
     {
         if (image == SP_ToolBarHorizontalExtensionButton)
             return {};
@@ -41,8 +40,7 @@ private:
         int haut = 3;
         auto* cadre_titre = qobject_cast<const QGroupBox*>(widget);
         if (!cadre_titre || cadre_titre->isCheckable() || !cadre_titre->title().isEmpty())
-            haut += qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
-                         option->fontMetrics.height());
+            haut += qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height());
         const QRect cadre = option->rect.adjusted(1, haut + 1, 0, 0);
         const QColor fond = option->palette.window().color();
         painter->fillRect(cadre.adjusted(1, 1, -1, -1), melange(fond, Qt::black, 3));

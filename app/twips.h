@@ -8,11 +8,6 @@ constexpr int px(int twips)
     return (twips + 7) / 15;
 }
 
-constexpr int twips(int pixels)
-{
-    return pixels * 15;
-}
-
 inline QRect rect_twips(int gauche, int haut, int largeur, int hauteur)
 {
     return {px(gauche), px(haut), px(largeur), px(hauteur)};

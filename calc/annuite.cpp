@@ -57,7 +57,7 @@ public:
     struct Point {
         double valeur;
         double pente;
-        double ampleur;  // the size of the terms that make up the value
+        double ampleur;    // the size of the terms that make up the value
         double pente_log;  // slope of ln(c Q), where the value is v + pmt c Q
     };
 
@@ -85,8 +85,7 @@ public:
         double avant = divise ? fv_ : pv_, apres = divise ? pv_ : fv_, signe_q = divise ? -1 : 1;
         return {avant * w + signe_q * pmt_ * c * q + apres,
                 avant * m * w / (1 + r) + signe_q * pmt_ * (t_ * q + c * pente_q),
-                std::fabs(avant * w) + std::fabs(pmt_ * c * q) + std::fabs(apres),
-                (t_ * q + c * pente_q) / (c * q)};
+                std::fabs(avant * w) + std::fabs(pmt_ * c * q) + std::fabs(apres), (t_ * q + c * pente_q) / (c * q)};
     }
 
     // A root, not a point where Newton merely stalled (such as r near -1,
@@ -267,20 +266,17 @@ std::optional<double> calcul_echeance(int formule, double montant, double taux, 
     double periodes = n;
     double u = unite;
     switch (formule) {
-    case 0:
-        return fini((periodes / u * (montant * taux) + montant) / periodes);
+    case 0: return fini((periodes / u * (montant * taux) + montant) / periodes);
     case 1: {
         double annees = periodes / u;
-        double capital = taux > -1 ? std::exp(annees * std::log1p(taux)) * montant
-                                   : std::pow(1 + taux, annees) * montant;
+        double capital =
+            taux > -1 ? std::exp(annees * std::log1p(taux)) * montant : std::pow(1 + taux, annees) * montant;
         if (!std::isfinite(capital))
             return std::nullopt;
         return pmt(taux / u, periodes, -capital, 0, 1);
     }
-    case 2:
-        return pmt(taux / u, periodes, -montant, 0, 1);
-    default:
-        return std::nullopt;
+    case 2: return pmt(taux / u, periodes, -montant, 0, 1);
+    default: return std::nullopt;
     }
 }
 

@@ -17,8 +17,7 @@ std::optional<double> nper(double rate, double pmt, double pv, double fv = 0, in
 
 // Rate per period above -1 that balances the loan; of several, the one
 // nearest the guess.
-std::optional<double> rate(double nper, double pmt, double pv, double fv = 0, int type = 0,
-                           double guess = 0.1);
+std::optional<double> rate(double nper, double pmt, double pv, double fv = 0, int type = 0, double guess = 0.1);
 
 // Repayment per period of `montant` at the annual rate `taux` (a fraction)
 // over n periods of 1/unite year (unite 12 for months, 1 for years):

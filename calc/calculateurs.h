@@ -13,17 +13,24 @@
 namespace calc {
 
 struct Resultat {
-    std::vector<Message> messages;       // shown first, in order
-    bool remettre_a_zero = false;        // the three boxes back to their start-up texts
+    std::vector<Message> messages;  // shown first, in order
+    bool remettre_a_zero = false;   // the three boxes back to their start-up texts
     bool revenir_aux_interets_simples = false;
     std::optional<std::string> legende;  // the result label's new caption
 };
 
-// Text4, Text5, Text6; years when Option2(1) is selected.
-Resultat nb_mens(const std::string& montant, const std::string& taux, const std::string& echeance, bool en_annees);
+struct SaisieMensualites {
+    std::string montant, taux, echeance;  // taux above 1 is a percentage, 1 or below a fraction
+    bool en_annees = false;
+};
 
-// Text7, Text8, Text9; formule is the index of the selected Option3 button.
-Resultat calcul_taux(const std::string& montant, const std::string& echeance, const std::string& nombre,
-                     int formule, bool en_annees);
+struct SaisieTaux {
+    std::string montant, echeance, nombre;
+    int formule = 0;  // 0 simple interest, 1 compound interest, 2 constant instalments
+    bool en_annees = false;
+};
+
+Resultat nb_mens(const SaisieMensualites& saisie);
+Resultat calcul_taux(const SaisieTaux& saisie);
 
 }  // namespace calc

@@ -8,7 +8,8 @@ std::optional<Message> detail_remboursement(const std::string& texte_cellule, co
                                             int colonne, bool en_annees)
 {
     const std::string euro = " €";
-    if (texte_cellule.size() <= euro.size() || texte_cellule.compare(texte_cellule.size() - euro.size(), euro.size(), euro) != 0)
+    if (texte_cellule.size() <= euro.size() ||
+        texte_cellule.compare(texte_cellule.size() - euro.size(), euro.size(), euro) != 0)
         return std::nullopt;
     auto p = virg(std::string_view(texte_cellule).substr(0, texte_cellule.size() - euro.size()));
     if (!p)

@@ -74,7 +74,8 @@ std::string texte_tabule(const std::vector<std::string>& en_tetes_lignes,
     for (int r = r1; r <= r2; ++r) {
         texte += en_tetes_lignes.at(static_cast<std::size_t>(r));
         for (int c = c1; c <= c2; ++c)
-            texte += '\t' + nombre_pour_tableur(cellules.at(static_cast<std::size_t>(r) * colonnes + static_cast<std::size_t>(c)));
+            texte += '\t' + nombre_pour_tableur(
+                                cellules.at(static_cast<std::size_t>(r) * colonnes + static_cast<std::size_t>(c)));
         texte += '\n';
     }
     return texte;

@@ -3,7 +3,7 @@
 // The checks that run before the hypothesis table is built. Each reads the
 // texts as they stand after the checks before it (a box emptied by one reads
 // as empty in the next), may refuse with a message, and keeps the code of the
-// last failure in flag_erreur.
+// last failure.
 
 #include "message.h"
 
@@ -30,7 +30,7 @@ struct Refus {
 
 struct Verification {
     SaisieHypotheses saisie;
-    std::string flag_erreur = "0";
+    int code_erreur = 0;  // of the last failed check: 1 amount, 2 rates, 3 span in years, 4 periods
     std::vector<Refus> refus;
 };
 
@@ -40,7 +40,10 @@ void verif_durees(Verification& v);
 
 // The three checks in order; the table may be built when none failed.
 Verification verifier_hypotheses(const SaisieHypotheses& saisie);
-bool tableau_permis(const Verification& v);
+inline bool tableau_permis(const Verification& v)
+{
+    return v.code_erreur == 0;
+}
 
 // The widest span of rates a table takes, in percentage points.
 constexpr double ecart_taux_maximal = 100;

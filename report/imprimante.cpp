@@ -40,8 +40,8 @@ QList<std::pair<int, int>> bandes(const QList<int>& coupes, int longueur, int pr
 class Lecteur {
 public:
     Lecteur(QPrinter& imprimante, QPainter& peintre, const ImageDecoupable& image)
-        : imprimante_(imprimante), peintre_(peintre), image_(image),
-          par_twip_(imprimante.resolution() / 1440.0), par_pixel_(imprimante.resolution() / 96.0),
+        : imprimante_(imprimante), peintre_(peintre), image_(image), par_twip_(imprimante.resolution() / 1440.0),
+          par_pixel_(imprimante.resolution() / 96.0),
           page_(imprimante.pageLayout().paintRectPixels(imprimante.resolution()).size()), police_("arial", 10)
     {
     }

@@ -1,47 +1,46 @@
 #include "rapport.h"
 
-#include "nombres.h"
-
 namespace rapport {
 namespace {
 
 const std::string crlf = "\r\n";
 
-std::string paire(const std::string& legende, const std::string& valeur)
+std::string paire(const Champ& champ)
 {
-    return legende + " : " + valeur;
+    return champ.legende + " : " + champ.valeur;
 }
 
-std::string bloc_hypotheses(const Fenetre& f)
+std::string bloc(const Hypotheses& h)
 {
-    return paire(f.label1, f.text1) + crlf + paire(f.label2, f.text2) + " " + paire(f.label5, f.text3) + crlf +
-           paire(f.label3, f.combo1) + " " + paire(f.label4, f.combo2) + crlf;
+    return paire(h.montant) + crlf + paire(h.duree_mini) + " " + paire(h.duree_maxi) + crlf + paire(h.taux_mini) + " " +
+           paire(h.taux_maxi) + crlf;
 }
 
-std::string bloc_mensualites(const Fenetre& f)
+// The rate box has no per cent sign of its own: the report adds one.
+std::string bloc(const Mensualites& m)
 {
-    return paire(f.label6, f.text4) + crlf + paire(f.label7, f.text5) + "% " + paire(f.label9, f.text6);
+    return paire(m.montant) + crlf + paire(m.taux) + "% " + paire(m.echeance);
 }
 
-std::string bloc_taux(const Fenetre& f)
+std::string bloc(const Taux& t)
 {
-    return paire(f.label11, f.text7) + crlf + paire(f.label12, f.text8) + " " + paire(f.label13, f.text9);
+    return paire(t.montant) + crlf + paire(t.echeance) + " " + paire(t.nombre);
 }
 
-// Landscape from 8 columns on, heading column included; portrait while no
-// table has been built.
-Orientation orientation(const Fenetre& f)
+// Landscape from 8 columns on, heading column included.
+Orientation orientation(const Hypotheses& h)
 {
-    auto colonnes = calc::virg(f.nb_colonnes);
-    return {colonnes && *colonnes >= 8};
+    return {h.nb_colonnes >= 8};
 }
 
 }  // namespace
 
-Impression mnimprim(const Fenetre& f)
+Impression composer(const Fenetre& f)
 {
-    bool hypotheses = f.text1 != "0.00", mensualites = f.text4 != "0", taux = f.text7 != "0";
-    int utilises = hypotheses + mensualites + taux;
+    const Hypotheses& h = f.hypotheses;
+    const Mensualites& m = f.mensualites;
+    const Taux& t = f.taux;
+    int utilises = h.utilise + m.utilise + t.utilise;
     if (utilises == 0)
         return {calc::Message{"Tout les montants sont à zéro\r\nIl n'y a rien à imprimer !", "Menu imprimer",
                               calc::Icone::critique},
@@ -51,16 +50,16 @@ Impression mnimprim(const Fenetre& f)
     auto ajouter = [&ops](auto... o) { (ops.emplace_back(std::move(o)), ...); };
     ajouter(Police{"arial"});
     if (utilises > 1)
-        ajouter(Taille{12}, orientation(f), Texte{"Impression du " + f.date + " -- VELORAN V2 -- " + crlf},
-                Texte{bloc_mensualites(f)}, Texte{std::string(122, '-')}, Texte{f.label10},
-                Texte{std::string(62, '=') + crlf}, Texte{bloc_taux(f)}, Texte{std::string(124, '-')},
-                Texte{f.label14}, Texte{std::string(62, '=') + crlf}, Image{0, 5000}, Texte{bloc_hypotheses(f)});
-    else if (hypotheses)
-        ajouter(orientation(f), Image{0, 1000}, Texte{bloc_hypotheses(f)});
-    else if (mensualites)
-        ajouter(Texte{bloc_mensualites(f) + crlf}, Taille{12}, Texte{f.label10});
+        ajouter(Taille{12}, orientation(h), Texte{"Impression du " + f.date + " -- VELORAN V2 -- " + crlf},
+                Texte{bloc(m)}, Texte{std::string(122, '-')}, Texte{m.resultat}, Texte{std::string(62, '=') + crlf},
+                Texte{bloc(t)}, Texte{std::string(124, '-')}, Texte{t.resultat}, Texte{std::string(62, '=') + crlf},
+                Image{0, 5000}, Texte{bloc(h)});
+    else if (h.utilise)
+        ajouter(orientation(h), Image{0, 1000}, Texte{bloc(h)});
+    else if (m.utilise)
+        ajouter(Texte{bloc(m) + crlf}, Taille{12}, Texte{m.resultat});
     else
-        ajouter(Texte{bloc_taux(f) + crlf}, Taille{12}, Texte{f.label14 + crlf});
+        ajouter(Texte{bloc(t) + crlf}, Taille{12}, Texte{t.resultat + crlf});
     ops.push_back(Fin{});
     return {std::nullopt, ops};
 }

@@ -12,13 +12,36 @@
 
 namespace rapport {
 
-// What the print command reads from the window, as text.
+// A caption and the text of its box, as the window shows them.
+struct Champ {
+    std::string legende, valeur;
+};
+
+// What each calculator shows. A calculator is used once its amount box no
+// longer holds its start-up text.
+struct Hypotheses {
+    bool utilise = false;
+    Champ montant, duree_mini, duree_maxi, taux_mini, taux_maxi;
+    int nb_colonnes = 0;  // of the table, heading column included; 0 before the first
+};
+
+struct Mensualites {
+    bool utilise = false;
+    Champ montant, taux, echeance;
+    std::string resultat;
+};
+
+struct Taux {
+    bool utilise = false;
+    Champ montant, echeance, nombre;
+    std::string resultat;
+};
+
 struct Fenetre {
-    std::string label1, text1, label2, text2, label5, text3, label3, combo1, label4, combo2;
-    std::string label6, text4, label7, text5, label9, text6, label10;
-    std::string label11, text7, label12, text8, label13, text9, label14;
-    std::string nb_colonnes;  // empty before the first table
-    std::string date;         // today, short French form
+    Hypotheses hypotheses;
+    Mensualites mensualites;
+    Taux taux;
+    std::string date;  // today, short French form
 };
 
 struct Police {
@@ -48,6 +71,8 @@ struct Impression {
     std::vector<Operation> operations;
 };
 
-Impression mnimprim(const Fenetre& f);
+// One calculator used gives its own short report, two or three the full
+// report; none, a refusal.
+Impression composer(const Fenetre& f);
 
 }  // namespace rapport

@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -16,7 +18,8 @@ CapteurMessages::CapteurMessages()
             vus.push_back({boite->text(), boite->windowTitle(), boite->icon()});
             if (pendant)
                 pendant();
-            (boite->button(QMessageBox::Yes) ? boite->button(QMessageBox::Yes) : boite->button(QMessageBox::Ok))->click();
+            (boite->button(QMessageBox::Yes) ? boite->button(QMessageBox::Yes) : boite->button(QMessageBox::Ok))
+                ->click();
         } else if (auto* dialogue = qobject_cast<QFileDialog*>(modale)) {
             dialogue->selectFile(fichier);
             static_cast<QDialog*>(dialogue)->accept();
@@ -50,6 +53,22 @@ void FenetreTest::SetUp()
     fenetre = std::make_unique<tarvio>();
     fenetre->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+}
+
+QStringList FenetreTest::textes_des_cases() const
+{
+    QStringList textes;
+    for (int i = 1; i <= 9; ++i)
+        textes << controle<QLineEdit>(QString("Text%1").arg(i))->text();
+    return textes << controle<QComboBox>("Combo1")->currentText() << controle<QComboBox>("Combo2")->currentText();
+}
+
+void FenetreTest::remplir_les_cases(const QStringList& textes) const
+{
+    for (int i = 0; i < textes.size(); ++i)
+        controle<QLineEdit>(QString("Text%1").arg(i + 1))->setText(textes[i]);
+    controle<QComboBox>("Combo1")->setCurrentText("4");
+    controle<QComboBox>("Combo2")->setCurrentText("5");
 }
 
 int main(int argc, char** argv)

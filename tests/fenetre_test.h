@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 // Readable QStrings in failure reports.
@@ -59,6 +59,11 @@ protected:
             ADD_FAILURE() << "no control " << nom.toStdString();
         return w;
     }
+
+    // Every box of the window: Text1 to Text9, then Combo1 and Combo2.
+    QStringList textes_des_cases() const;
+    // Gives Text1 to Text9 these texts, in order, and the rate lists 4 and 5.
+    void remplir_les_cases(const QStringList& textes) const;
 
     std::unique_ptr<tarvio> fenetre;
 };

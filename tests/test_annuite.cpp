@@ -24,7 +24,12 @@ namespace {
 
 TEST(CalculEcheance, LesTroisFormulesEtLesCasSansResultat)
 {
-    struct Cas { double a, r; std::int16_t n; int u; double attendu[3]; };
+    struct Cas {
+        double a, r;
+        std::int16_t n;
+        int u;
+        double attendu[3];
+    };
     const Cas cas[] = {
         {10000, 0.05, 12, 12, {875, 895.14877222795485, 852.52264021709993}},
         {10000, 0.05, 10, 1, {1500, 2009.0410124221787, 1233.3769044329208}},
@@ -38,7 +43,7 @@ TEST(CalculEcheance, LesTroisFormulesEtLesCasSansResultat)
     EXPECT_TRUE(calcul_echeance(2, 10000, 0.05, -5, 12).has_value());  // finite, shown as it comes
     EXPECT_EQ(calcul_echeance(2, 10000, 0.05, 0, 12), std::nullopt);
     EXPECT_EQ(calcul_echeance(1, 10000, -1.5, 7, 12), std::nullopt);  // fractional power of a negative
-    EXPECT_EQ(calcul_echeance(1, 1e308, 1, 600, 1), std::nullopt);   // overflow
+    EXPECT_EQ(calcul_echeance(1, 1e308, 1, 600, 1), std::nullopt);    // overflow
 }
 
 TEST(PmtEtNper, PetitsTauxEcheancesLimitesEtCasSansResultat)

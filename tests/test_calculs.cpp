@@ -53,6 +53,24 @@ TEST_F(Calculs, MensualitesPuisTauxNoteAvantResultat)
     controle<QRadioButton>("Option3(1)")->click();
     EXPECT_EQ(presser("Command2", 7, {"10000", "200", "60"}), QStringList({"0", "0", "0"}));
     EXPECT_EQ(vus.at(0).texte, "rien n'est prévu pour cette option");
-    EXPECT_EQ(fenetre->choix_formule, 0);
+    EXPECT_EQ(fenetre->choix_formule(), 0);
     EXPECT_TRUE(controle<QRadioButton>("Option3(0)")->isChecked());
+}
+
+// A calculator that refuses puts its own three boxes back to their start-up texts, and no other box.
+TEST_F(Calculs, LaRemiseAZeroNeToucheQueSesTroisCases)
+{
+    const QStringList saisie = {"11", "12", "13", "10000", "5", "41", "10000", "150", "60"};
+    CapteurMessages capteur;
+    remplir_les_cases(saisie);
+    QStringList attendu = textes_des_cases();
+    attendu[3] = "0", attendu[4] = "0.00", attendu[5] = "0";
+    QTest::mouseClick(controle("Command3"), Qt::LeftButton);  // 41 a month never repays
+    EXPECT_EQ(textes_des_cases(), attendu);
+
+    remplir_les_cases(saisie);
+    attendu = textes_des_cases();
+    attendu[6] = attendu[7] = attendu[8] = "0";
+    QTest::mouseClick(controle("Command2"), Qt::LeftButton);  // repays less than it borrows
+    EXPECT_EQ(textes_des_cases(), attendu);
 }

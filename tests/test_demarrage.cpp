@@ -65,6 +65,6 @@ TEST_F(Demarrage, FocusTabulationEtGroupesDOptions)
     EXPECT_EQ(frame5->title(), "Calcul du taux d'intéret");
 
     QTest::mouseClick(controle("Option3(1)"), Qt::LeftButton);
-    EXPECT_EQ(fenetre->choix_formule, 1);
+    EXPECT_EQ(fenetre->choix_formule(), 1);
     EXPECT_TRUE(controle<QRadioButton>("Option2(0)")->isChecked());  // the groups are independent
 }

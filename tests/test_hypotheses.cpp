@@ -33,33 +33,71 @@ TEST(Verifications, MessagesDansLOrdreEtDrapeaux)
     EXPECT_EQ(textes(neuve), Textes({"vous n'avez pas entré de montant", "vous avez oublié de fournir les taux",
                                      "Respecter le mini et le maxi S.V.P."}));
     EXPECT_TRUE(neuve.refus[2].vider_durees);
-    EXPECT_EQ(neuve.flag_erreur, "4");
+    EXPECT_EQ(neuve.code_erreur, 4);
     EXPECT_FALSE(tableau_permis(neuve));
 
-    EXPECT_EQ(verifier_hypotheses(saisie("0,5", "12", "15")).flag_erreur, "1");  // reading stops at the comma
-    EXPECT_EQ(verifier_hypotheses(saisie("1.2.3", "12", "15")).flag_erreur, "1");
+    EXPECT_EQ(verifier_hypotheses(saisie("0,5", "12", "15")).code_erreur, 1);  // reading stops at the comma
+    EXPECT_EQ(verifier_hypotheses(saisie("1.2.3", "12", "15")).code_erreur, 1);
     EXPECT_EQ(verifier_hypotheses(saisie("10000", "12", "15", "5", "5")).refus.at(0).message.texte,
               "le taux Mini est plus grand\r\nque le taux Maxi\r\nRecommencez votre selection");
     for (auto [mini, maxi] : {std::pair{"abc", "5"}, {"4", "5,,"}, {"", ""}, {"-80", "25"}})  // the last: too wide
-        EXPECT_EQ(verifier_hypotheses(saisie("10000", "12", "15", mini, maxi)).flag_erreur, "2") << mini;
+        EXPECT_EQ(verifier_hypotheses(saisie("10000", "12", "15", mini, maxi)).code_erreur, 2) << mini;
+}
+
+TEST(Verifications, TauxOubliesDUnCoteOuDesDeux)
+{
+    const Message oubli{"vous avez oublié de fournir les taux", "Recommencer votre selection", Icone::critique};
+    for (auto [mini, maxi] : {std::pair{"Mini", "5"}, {"4", "Maxi"}, {"Mini", "Maxi"}}) {
+        Verification v = verifier_hypotheses(saisie("10000", "12", "15", mini, maxi));
+        ASSERT_EQ(v.refus.size(), 1u) << mini << ' ' << maxi;
+        EXPECT_EQ(v.refus[0].message, oubli);
+        EXPECT_EQ(v.code_erreur, 2);
+    }
+    EXPECT_TRUE(tableau_permis(verifier_hypotheses(saisie("10000", "12", "15", "4", "4,25"))));
 }
 
 TEST(Verifications, DureesAuxLimites)
 {
-    // 19 years or 35 months at most between the two counts, 240 months at most,
-    // three characters; "1-2" starts with a number but is none; "2,9" and "2.4" count 3 and 2.
-    for (auto [mini, maxi, annees, permis] : {std::tuple{"1", "20", true, false}, {"2", "20", true, true},
-                                              {"3", "36", false, false}, {"4", "36", false, true},
-                                              {"12", "241", false, false}, {"12", "0240", false, false},
-                                              {"1-2", "15", false, false}, {"2,9", "2.4", false, false}})
+    // 19 years or 35 months at most between the two counts; "2,9" and "2.4" count 3 and 2.
+    for (auto [mini, maxi, annees, permis] : {std::tuple{"1", "20", true, false},
+                                              {"2", "20", true, true},
+                                              {"1", "19", true, true},
+                                              {"3", "36", false, false},
+                                              {"4", "36", false, true},
+                                              {"3", "35", false, true},
+                                              {"12", "240", false, true},
+                                              {"2,9", "2.4", false, false}})
         EXPECT_EQ(tableau_permis(verifier_hypotheses(saisie("10000", mini, maxi, "4", "5", annees))), permis)
             << mini << ' ' << maxi;
+}
 
-    // The span check empties the amount, the length check the periods; the size check then sees nothing.
-    Verification mille = verifier_hypotheses(saisie("10000", "1", "1000", "4", "5", true));
-    EXPECT_EQ(textes(mille), Textes({"durée de crédit impossible", "durée trop longue !"}));
-    EXPECT_TRUE(mille.refus[0].vider_montant);
-    EXPECT_EQ(mille.flag_erreur, "4");
+// Each refusal, as "message|boxes it empties" (M the amount, D the two period boxes).
+TEST(Verifications, ChaqueRefusVideSesCasesEtPasDAutres)
+{
+    auto refus = [](const Verification& v) {
+        Textes t;
+        for (const Refus& r : v.refus)
+            t.push_back(r.message.texte + "|" + (r.vider_montant ? "M" : "") + (r.vider_durees ? "D" : ""));
+        return t;
+    };
+    const std::string trop_longue = "durée trop longue !|D";
+    for (auto [mini, maxi, annees, attendu] : {
+             std::tuple{"1", "20", true, Textes{"durée de crédit impossible|M"}},
+             {"3", "36", false, Textes{"durée de crédit impossible|M"}},
+             {"15", "12", false, Textes{"Respecter le mini et le maxi S.V.P.|D"}},
+             {"0012", "15", false, Textes{trop_longue}},  // by length, on either side
+             {"12", "0015", false, Textes{trop_longue}},
+             {"241", "250", false, Textes{trop_longue}},  // by value, on either side
+             {"12", "241", false, Textes{trop_longue}},
+             {"1-2", "15", false, Textes{"la durée n'est pas un nombre valable|D"}},
+             // The span check empties the amount, the length check the periods; the size check then sees nothing.
+             {"1", "1000", true, Textes{"durée de crédit impossible|M", trop_longue}},
+         })
+        EXPECT_EQ(refus(verifier_hypotheses(saisie("10000", mini, maxi, "4", "5", annees))), attendu)
+            << mini << ' ' << maxi;
+    EXPECT_EQ(refus(verifier_hypotheses(saisie("0.00", "12", "15", "5", "4"))),
+              Textes({"vous n'avez pas entré de montant|",
+                      "le taux Mini est plus grand\r\nque le taux Maxi\r\nRecommencez votre selection|"}));
 }
 
 TEST(Tableau, EnTetesLargeursEtCellules)

@@ -107,3 +107,22 @@ TEST_F(Tableau, CtrlCCopieLaSelectionOuToutLeTableau)
     QTest::keyClick(grille, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text().count('\n'), 3);  // headings and the two selected rows
 }
+
+// The checks decide which boxes a refusal empties; the window empties those and no others.
+TEST_F(Tableau, UnRefusVideSesCasesEtPasDAutres)
+{
+    const QStringList saisie = {"10000", "3", "36", "4", "5", "6", "7", "8", "9"};
+    for (auto [mini, maxi, vides] : {std::tuple{"3", "36", QList<int>{0}}, {"15", "12", QList<int>{1, 2}}}) {
+        remplir_les_cases(saisie);
+        controle<QLineEdit>("Text2")->setText(mini);
+        controle<QLineEdit>("Text3")->setText(maxi);
+        QStringList attendu = textes_des_cases();
+        for (int i : vides)
+            attendu[i].clear();
+        EXPECT_EQ(calculer().size(), 1u);
+        EXPECT_EQ(textes_des_cases(), attendu) << mini << ' ' << maxi;
+        EXPECT_EQ(fenetre->flag_erreur(), "4");
+    }
+    calculer({"10000", "12", "15"});
+    EXPECT_EQ(fenetre->flag_erreur(), "0");
+}

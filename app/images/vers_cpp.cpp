@@ -23,9 +23,8 @@ bool ecrire_image(std::ofstream& sortie, const char* nom, const char* fichier)
             sortie << ((x % 8) ? " " : "\n    ") << "0x" << std::hex << ligne[x] << std::dec << "u,";
     }
     sortie << "\n};\n\nQImage image_" << nom << "()\n{\n"
-           << "    return QImage(reinterpret_cast<const uchar*>(" << nom << "_pixels), " << image.width()
-           << ", " << image.height() << ", " << image.width() * 4
-           << ", QImage::Format_ARGB32_Premultiplied);\n}\n";
+           << "    return QImage(reinterpret_cast<const uchar*>(" << nom << "_pixels), " << image.width() << ", "
+           << image.height() << ", " << image.width() * 4 << ", QImage::Format_ARGB32_Premultiplied);\n}\n";
     return true;
 }
 

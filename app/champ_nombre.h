@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A number box: it takes only the characters of numbers (see FiltreTouches)
+// and remembers the text it starts with.
+class ChampNombre : public QLineEdit {
+    Q_OBJECT  // found by type among a panel's children
+        public : ChampNombre(QWidget* parent, const QString& texte_de_depart);
+
+    bool au_depart() const { return text() == depart_; }
+    void remettre_au_depart() { setText(depart_); }
+
+private:
+    QString depart_;
+};

@@ -1,0 +1,125 @@
+#include "controles.h"
+
+#include "apparence.h"
+#include "champ_nombre.h"
+#include "nombres.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QRect en_pixels(Place p)
+{
+    return rect_twips(p.gauche, p.haut, p.largeur, p.hauteur);
+}
+
+template <typename W>
+W* nommer(W* w, const Description& d)
+{
+    w->setObjectName(d.nom);
+    w->setGeometry(en_pixels(d.place));
+    if (*d.bulle)
+        w->setToolTip(d.bulle);
+    return w;
+}
+
+// Labels keep their own text colour: a frame's caption may turn red.
+QLabel* etiquette(QWidget* cadre, const Description& d, const QColor& couleur)
+{
+    auto* label = new QLabel(d.texte, cadre);
+    label->setObjectName(d.nom);
+    label->move(px(d.place.gauche), px(d.place.haut));
+    colorer(label, {QPalette::WindowText}, couleur);
+    return label;
+}
+
+const QStringList& taux_proposes()
+{
+    static const QStringList taux = [] {
+        QStringList liste;
+        for (double t = 1; t <= 25; t += 0.25)
+            liste << q(calc::texte_general(t));
+        return liste;
+    }();
+    return taux;
+}
+
+}  // namespace
+
+void creer(QWidget* cadre, const Description& d, QLabel*& label)
+{
+    label = etiquette(cadre, d, Qt::black);
+    label->adjustSize();
+}
+
+void creer(QWidget* cadre, const Description& d, ChampNombre*& champ)
+{
+    champ = nommer(new ChampNombre(cadre, d.texte), d);
+}
+
+// The list is editable through a line edit of its own, as setEditable(true)
+// would build the popup list at once. A line edit that comes with a completer
+// spares the list building one, and the list then drops it: inline completion
+// would turn a typed "1,2" into "1,25".
+void creer(QWidget* cadre, const Description& d, QComboBox*& liste)
+{
+    QCompleter sans_completion;
+    liste = nommer(new QComboBox(cadre), d);
+    auto* edition = new QLineEdit;
+    edition->setCompleter(&sans_completion);
+    liste->setLineEdit(edition);
+    liste->setCompleter(nullptr);
+    liste->setInsertPolicy(QComboBox::NoInsert);
+    colorer(liste, {QPalette::Base}, couleurs::cyan_clair);
+    liste->addItems(taux_proposes());
+    liste->setCurrentIndex(-1);
+    liste->setEditText(d.texte);
+}
+
+void creer(QWidget* cadre, const Description& d, QPushButton*& bouton)
+{
+    bouton = nommer(new QPushButton(d.texte, cadre), d);
+}
+
+QLabel* creer_resultat(QWidget* cadre, const char* nom, Place place, double points)
+{
+    QLabel* label = etiquette(cadre, {nom, place, ""}, couleurs::rouge);
+    label->setFont(police("Arial Narrow", points, true));
+    // Sized when a result arrives: a label without a size is measured, in its
+    // own face, as soon as the window shows.
+    label->resize(0, 0);
+    return label;
+}
+
+QGroupBox* creer_cadre(QWidget* parent, const char* nom, Place place, const QString& titre)
+{
+    auto* cadre = new QGroupBox(titre, parent);
+    cadre->setObjectName(nom);
+    cadre->setGeometry(en_pixels(place));
+    return cadre;
+}
+
+Panneau::Panneau(QWidget* parent, const char* nom, Place place, const QString& titre) : QGroupBox(titre, parent)
+{
+    setObjectName(nom);
+    setGeometry(en_pixels(place));
+}
+
+std::string texte(const QLineEdit* champ)
+{
+    return champ->text().toStdString();
+}
+
+std::string texte(const QComboBox* liste)
+{
+    return liste->currentText().toStdString();
+}
+
+rapport::Champ champ_du_rapport(const QLabel* legende, const std::string& valeur)
+{
+    return {legende->text().toStdString(), valeur};
+}
