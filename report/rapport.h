@@ -15,6 +15,7 @@ namespace rapport {
 // A caption and the text of its box, as the window shows them.
 struct Champ {
     std::string legende, valeur;
+    bool operator==(const Champ&) const = default;
 };
 
 // What each calculator shows. A calculator is used once its amount box no

@@ -1,5 +1,6 @@
-// What the print command reads from the window: every printed line carries
-// the caption and the text of the right controls, for each layout.
+// What the print command reads from the window: each field of the report
+// holds the caption and the text of the right controls. How the fields are
+// laid out is settled in test_rapport.cpp.
 #include "fenetre_test.h"
 
 #include <QComboBox>
@@ -10,92 +11,61 @@ namespace {
 
 class ContenuRapport : public FenetreTest {
 protected:
-    QString texte(const QString& nom) const
+    std::string texte(const QString& nom) const
     {
         if (auto* label = fenetre->findChild<QLabel*>(nom))
-            return label->text();
+            return label->text().toStdString();
         if (auto* liste = fenetre->findChild<QComboBox*>(nom))
-            return liste->currentText();
-        return controle<QLineEdit>(nom)->text();
+            return liste->currentText().toStdString();
+        return controle<QLineEdit>(nom)->text().toStdString();
     }
-    // A caption and its box as the report joins them.
-    QString paire(const QString& legende, const QString& champ) const { return texte(legende) + " : " + texte(champ); }
-
-    QStringList hypotheses() const
-    {
-        return {paire("Label1", "Text1"), paire("Label2", "Text2") + " " + paire("Label5", "Text3"),
-                paire("Label3", "Combo1") + " " + paire("Label4", "Combo2")};
-    }
-    QStringList mensualites() const
-    {
-        return {paire("Label6", "Text4"), paire("Label7", "Text5") + "% " + paire("Label9", "Text6")};
-    }
-    QStringList taux() const
-    {
-        return {paire("Label11", "Text7"), paire("Label12", "Text8") + " " + paire("Label13", "Text9")};
-    }
-
-    // The report's text lines, and what each operation is, in order ("T" a text, "12" a size ...).
-    void composer()
-    {
-        lignes.clear(), suite.clear();
-        rapport::Impression impression = rapport::composer(fenetre->contenu_du_rapport());
-        for (const rapport::Operation& op : impression.operations) {
-            if (auto* t = std::get_if<rapport::Texte>(&op)) {
-                lignes << QString::fromStdString(t->texte).split("\r\n");
-                suite << "T";
-            } else if (auto* taille = std::get_if<rapport::Taille>(&op)) {
-                suite << QString::number(taille->points);
-            } else if (auto* o = std::get_if<rapport::Orientation>(&op)) {
-                suite << (o->paysage ? "paysage" : "portrait");
-            } else if (std::holds_alternative<rapport::Image>(op)) {
-                suite << "image";
-            }
-        }
-    }
-
-    QStringList lignes, suite;
+    rapport::Champ champ(const char* legende, const char* valeur) const { return {texte(legende), texte(valeur)}; }
 };
 
 }  // namespace
 
-TEST_F(ContenuRapport, ChaqueLignePorteLesBonsControles)
+TEST_F(ContenuRapport, ChaqueChampVientDuBonControle)
 {
     CapteurMessages capteur;
-    // Every box a text of its own; 7 periods make 8 columns: landscape.
+    // Every box a text of its own; 7 periods make 8 columns.
     remplir_les_cases({"10001", "12", "18", "10004", "5", "206", "10007", "208", "60"});
-    QTest::mouseClick(controle("Command1"), Qt::LeftButton);
-    QTest::mouseClick(controle("Command3"), Qt::LeftButton);
-    QTest::mouseClick(controle("Command2"), Qt::LeftButton);
-    ASSERT_FALSE(texte("Label10").isEmpty() || texte("Label14").isEmpty());
+    for (const char* bouton : {"Command1", "Command2", "Command3"})
+        QTest::mouseClick(controle(bouton), Qt::LeftButton);
 
-    composer();
-    QStringList complet = {lignes.value(0), ""};
-    complet << mensualites() << QString(122, '-') << texte("Label10") << QString(62, '=') << "" << taux()
-            << QString(124, '-') << texte("Label14") << QString(62, '=') << "" << hypotheses() << "";
-    EXPECT_EQ(lignes, complet);
-    EXPECT_EQ(suite.mid(0, 3), QStringList({"12", "paysage", "T"}));
+    rapport::Fenetre f = fenetre->contenu_du_rapport();
+    const rapport::Hypotheses& h = f.hypotheses;
+    EXPECT_EQ(h.montant, champ("Label1", "Text1"));
+    EXPECT_EQ(h.duree_mini, champ("Label2", "Text2"));
+    EXPECT_EQ(h.duree_maxi, champ("Label5", "Text3"));
+    EXPECT_EQ(h.taux_mini, champ("Label3", "Combo1"));
+    EXPECT_EQ(h.taux_maxi, champ("Label4", "Combo2"));
+    EXPECT_EQ(h.nb_colonnes, 8);
+    const rapport::Mensualites& m = f.mensualites;
+    EXPECT_EQ(m.montant, champ("Label6", "Text4"));
+    EXPECT_EQ(m.taux, champ("Label7", "Text5"));
+    EXPECT_EQ(m.echeance, champ("Label9", "Text6"));
+    EXPECT_EQ(m.resultat, texte("Label10"));
+    const rapport::Taux& t = f.taux;
+    EXPECT_EQ(t.montant, champ("Label11", "Text7"));
+    EXPECT_EQ(t.echeance, champ("Label12", "Text8"));
+    EXPECT_EQ(t.nombre, champ("Label13", "Text9"));
+    EXPECT_EQ(t.resultat, texte("Label14"));
+    EXPECT_TRUE(!m.resultat.empty() && !t.resultat.empty());
+    EXPECT_TRUE(h.utilise && m.utilise && t.utilise);
+}
 
-    controle<QLineEdit>("Text7")->setText("0");
-    controle<QLineEdit>("Text4")->setText("0");
-    composer();
-    EXPECT_EQ(lignes, hypotheses() << "");
-    EXPECT_EQ(suite, QStringList({"paysage", "image", "T"}));  // the printer's own size
-
+// A calculator is used once its amount box differs from its start-up text in any way.
+TEST_F(ContenuRapport, UtiliseSelonLeTexteDeDepart)
+{
+    auto utilises = [this] {
+        rapport::Fenetre f = fenetre->contenu_du_rapport();
+        return QString("%1%2%3").arg(f.hypotheses.utilise).arg(f.mensualites.utilise).arg(f.taux.utilise);
+    };
+    EXPECT_EQ(utilises(), "000");
+    controle<QLineEdit>("Text1")->setText("0");  // a lone 0 is not "0.00"
+    controle<QLineEdit>("Text7")->setText("0.0");
+    EXPECT_EQ(utilises(), "101");
     controle<QLineEdit>("Text1")->setText("0.00");
-    controle<QLineEdit>("Text4")->setText("10004");
-    composer();
-    EXPECT_EQ(lignes, mensualites() << "" << texte("Label10"));
-    EXPECT_EQ(suite, QStringList({"T", "12", "T"}));  // only the result at 12 points
-
-    controle<QLineEdit>("Text4")->setText("0");
-    controle<QLineEdit>("Text7")->setText("10007");
-    composer();
-    EXPECT_EQ(lignes, taux() << "" << texte("Label14") << "");
-    EXPECT_EQ(suite, QStringList({"T", "12", "T"}));
-
-    controle<QLineEdit>("Text7")->setText("0");
-    controle<QLineEdit>("Text1")->setText("0");  // a lone 0 is not the start-up "0.00"
-    composer();
-    EXPECT_EQ(lignes.value(0), paire("Label1", "Text1"));
+    controle<QLineEdit>("Text4")->setText("");
+    EXPECT_EQ(utilises(), "011");
 }

@@ -66,7 +66,7 @@ TEST(Rapport, HypothesesMensualitesEtTaux)
     EXPECT_EQ(trouver<Image>(imp)->y, 1000);
     EXPECT_EQ(trouver<Taille>(imp), nullptr);          // the printer's own size
     EXPECT_FALSE(trouver<Orientation>(imp)->paysage);  // no table built yet
-    f.hypotheses.nb_colonnes = 7;
+    f.hypotheses.nb_colonnes = 7;  // 7 periods and the heading column
     EXPECT_FALSE(trouver<Orientation>(composer(f))->paysage);
     f.hypotheses.nb_colonnes = 8;
     EXPECT_TRUE(trouver<Orientation>(composer(f))->paysage);

@@ -18,27 +18,11 @@ std::mt19937_64 hasard(20261206);
 
 std::string texte_au_hasard()
 {
-    static const std::vector<std::string> morceaux = {"0",
-                                                      "1",
-                                                      "5",
-                                                      "9",
-                                                      "00",
-                                                      ",",
-                                                      ".",
-                                                      "-",
-                                                      "+",
-                                                      " ",
-                                                      "e",
-                                                      "a",
-                                                      "é",
-                                                      "€",
-                                                      "\xC2\xA0",
-                                                      "1e400",
-                                                      "1.2.3",
-                                                      "\xFF",
-                                                      "999999999999999999999",
-                                                      "0.00",
-                                                      "Mini"};
+    // clang-format off
+    static const std::vector<std::string> morceaux = {
+        "0", "1", "5", "9", "00", ",", ".", "-", "+", " ", "e", "a", "é", "€", "\xC2\xA0", "1e400", "1.2.3",
+        "\xFF", "999999999999999999999", "0.00", "Mini"};
+    // clang-format on
     std::string t;
     for (int i = std::uniform_int_distribution<int>(0, 12)(hasard); i > 0; --i)
         t += morceaux[std::uniform_int_distribution<std::size_t>(0, morceaux.size() - 1)(hasard)];
@@ -61,6 +45,7 @@ bool fini_ou_rien(std::optional<double> x)
 {
     return !x || std::isfinite(*x);
 }
+
 bool lisible(const std::string& t)
 {
     return t.find("nan") == std::string::npos && t.find("inf") == std::string::npos;
