@@ -2,13 +2,11 @@
 
 #include "application.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRegularExpression>
 
 CapteurMessages::CapteurMessages()
 {
@@ -18,8 +16,7 @@ CapteurMessages::CapteurMessages()
             vus.push_back({boite->text(), boite->windowTitle(), boite->icon()});
             if (pendant)
                 pendant();
-            (boite->button(QMessageBox::Yes) ? boite->button(QMessageBox::Yes) : boite->button(QMessageBox::Ok))
-                ->click();
+            boite->done(QMessageBox::Yes);
         } else if (auto* dialogue = qobject_cast<QFileDialog*>(modale)) {
             dialogue->selectFile(fichier);
             static_cast<QDialog*>(dialogue)->accept();
@@ -36,31 +33,11 @@ QString poppler(const QString& outil, const QStringList& arguments)
     return QString::fromUtf8(processus.readAllStandardOutput());
 }
 
-int pages_pdf(const QString& chemin)
-{
-    auto trouve = QRegularExpression("Pages:\\s+(\\d+)").match(poppler("pdfinfo", {chemin}));
-    return trouve.hasMatch() ? trouve.captured(1).toInt() : -1;
-}
-
-void attendre_file_vide()
-{
-    for (int i = 0; i < 1200 && !poppler("lpstat", {"-o", "PDF"}).trimmed().isEmpty(); ++i)
-        QTest::qWait(100);
-}
-
 void FenetreTest::SetUp()
 {
     fenetre = std::make_unique<tarvio>();
     fenetre->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
-}
-
-QStringList FenetreTest::textes_des_cases() const
-{
-    QStringList textes;
-    for (int i = 1; i <= 9; ++i)
-        textes << controle<QLineEdit>(QString("Text%1").arg(i))->text();
-    return textes << controle<QComboBox>("Combo1")->currentText() << controle<QComboBox>("Combo2")->currentText();
 }
 
 void FenetreTest::remplir_les_cases(const QStringList& textes) const

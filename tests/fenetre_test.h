@@ -27,14 +27,13 @@ struct MessageVu {
     QMessageBox::Icon icone;
 };
 
-// Closes every message box that opens while it lives and keeps what each
-// showed, answering Yes where asked; a file dialog gets `fichier`.
+// Closes every message box that opens while it lives, once `pendant` has run,
+// and keeps what each showed, answering Yes where asked; a file dialog gets `fichier`.
 class CapteurMessages {
 public:
     CapteurMessages();
     std::vector<MessageVu> vus;
     QString fichier;
-    // Runs while each box is open, before it is closed.
     std::function<void()> pendant;
 
 private:
@@ -43,9 +42,6 @@ private:
 
 // Output of a poppler tool on a PDF file ("pdfinfo", "pdftotext" ...).
 QString poppler(const QString& outil, const QStringList& arguments);
-int pages_pdf(const QString& chemin);
-// Waits until the CUPS queue PDF has printed everything sent to it.
-void attendre_file_vide();
 
 class FenetreTest : public ::testing::Test {
 protected:
@@ -60,9 +56,7 @@ protected:
         return w;
     }
 
-    // Every box of the window: Text1 to Text9, then Combo1 and Combo2.
-    QStringList textes_des_cases() const;
-    // Gives Text1 to Text9 these texts, in order, and the rate lists 4 and 5.
+    // Gives Text1, Text2 ... these texts, in order, and the rate lists 4 and 5.
     void remplir_les_cases(const QStringList& textes) const;
 
     std::unique_ptr<tarvio> fenetre;

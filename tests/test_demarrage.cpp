@@ -1,70 +1,67 @@
-// The main window as it opens, and its option groups.
+// The main window as it opens and its menus: Quitter, the About window, the
+// help viewer; and Qt's own buttons in French.
 #include "fenetre_test.h"
 
-#include "grille.h"
+#include "aide.h"
 
-#include <QComboBox>
+#include <QDir>
 #include <QFile>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QRadioButton>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 
 using Demarrage = FenetreTest;
 
-TEST_F(Demarrage, FenetreListesGrilleEtMenus)
-{
-    EXPECT_EQ(fenetre->centralWidget()->size(), QSize(547, 413));
-    EXPECT_EQ(fenetre->minimumSize(), fenetre->maximumSize());
-    EXPECT_EQ(controle("Text9")->geometry(), QRect(136, 48, 49, 19));  // twips / 15, in Frame5
-
-    auto* combo = controle<QComboBox>("Combo2");
-    ASSERT_EQ(combo->count(), 97);
-    EXPECT_EQ(combo->itemText(1) + " " + combo->itemText(96) + " " + combo->currentText(), "1,25 25 Maxi");
-    EXPECT_EQ(combo->currentIndex(), -1);
-    EXPECT_EQ(controle<QLineEdit>("Text5")->text(), "0.00");
-    EXPECT_TRUE(controle<QLabel>("Label10")->isHidden());
-
-    auto* grille = controle<GrilleHypotheses>("MSFlexGrid1");
-    EXPECT_EQ(grille->model()->rowCount() * 100 + grille->model()->columnCount(), 2414);
-    EXPECT_EQ(grille->horizontalHeader()->height() * 100 + grille->verticalHeader()->width(), 5050);
-
-    QStringList menus;
-    for (QAction* a : controle<QMenu>("mnfich")->actions())
-        menus << a->objectName() + "=" + (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(menus, QStringList({"mnimprim=&Imprimer", "trait1=-", "mnquit=&Quitter"}));
-}
-
 // ctest runs each case in a process of its own, so this sees start-up alone.
-TEST_F(Demarrage, OuvrirLaFenetreNeChargeAucunModuleDImages)
+TEST_F(Demarrage, AucunModuleDImagesChargeEtQtEnFrancais)
 {
     QFile carte("/proc/self/maps");
     ASSERT_TRUE(carte.open(QIODevice::ReadOnly));
     EXPECT_FALSE(carte.readAll().contains("/imageformats/"));
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+    QMessageBox question(QMessageBox::NoIcon, "Tarvio", "?", QMessageBox::Yes | QMessageBox::Cancel);
+    EXPECT_EQ(question.button(QMessageBox::Yes)->text() + question.button(QMessageBox::Cancel)->text(), "&OuiAnnuler");
 }
 
-TEST_F(Demarrage, FocusTabulationEtGroupesDOptions)
+TEST_F(Demarrage, AProposUneSeuleFenetreQuiSurvitAQuitter)
 {
-    fenetre->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
-    EXPECT_EQ(QApplication::focusWidget(), controle("MSFlexGrid1"));
-    controle("Text1")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), controle("Command1"));
+    auto ouvertes = [] {
+        QList<QWidget*> liste;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "Dialog" && w->isVisible())
+                liste << w;
+        return liste;
+    };
+    controle<QAction>("mnapropos")->trigger();
+    controle<QAction>("mnapropos")->trigger();
+    ASSERT_EQ(ouvertes().size(), 1);
+    QPointer<QWidget> apropos = ouvertes().front();
+    EXPECT_EQ(apropos->findChild<QLabel*>("Label2")->text(), "Version 1.00 --  Le calcul de crédit facile");
 
-    auto* frame5 = controle<QGroupBox>("Frame5");
-    auto* annees = controle<QRadioButton>("Option2(1)");
-    QTest::mouseClick(annees, Qt::LeftButton);
-    EXPECT_EQ(frame5->title(), "Calcul du taux d'intéret - ATTENTION : Uniquement en mois !");
-    EXPECT_EQ(frame5->palette().color(QPalette::WindowText), QColor(Qt::red));
-    annees->setFocus();
-    QTest::keyClick(annees, Qt::Key_Up);  // back to months by keyboard
-    EXPECT_EQ(frame5->title(), "Calcul du taux d'intéret");
+    controle<QAction>("mnquit")->trigger();
+    EXPECT_FALSE(fenetre->isVisible());
+    EXPECT_EQ(ouvertes().size(), 1);  // it keeps the program running
+    QTest::mouseClick(apropos->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(apropos.isNull());  // unloaded; the next one loads afresh
+}
 
-    QTest::mouseClick(controle("Option3(1)"), Qt::LeftButton);
-    EXPECT_EQ(fenetre->choix_formule(), 1);
-    EXPECT_TRUE(controle<QRadioButton>("Option2(0)")->isChecked());  // the groups are independent
+TEST_F(Demarrage, AideAcoteDuProgrammeOuInstallee)
+{
+    QString copie = QDir(QCoreApplication::applicationDirPath()).filePath("tarvio.html");
+    ASSERT_TRUE(QFile::exists(copie) || QFile::copy(TARVIO_AIDE, copie));
+    controle<QAction>("mnaide")->trigger();
+    auto* aide = fenetre->findChild<QTextBrowser*>("aide");
+    ASSERT_NE(aide, nullptr);
+    EXPECT_TRUE(aide->toPlainText().contains("Intérêts constants"));
+    controle<QAction>("mnquit")->trigger();  // the viewer goes with the main window
+    EXPECT_FALSE(aide->isVisible());
+
+    QTemporaryDir prefixe;
+    QDir(prefixe.path()).mkpath("bin");
+    EXPECT_TRUE(chemin_aide(prefixe.filePath("bin")).isEmpty());
+    QDir(prefixe.path()).mkpath("share/tarvio");
+    QFile::copy(TARVIO_AIDE, prefixe.filePath("share/tarvio/tarvio.html"));
+    EXPECT_EQ(chemin_aide(prefixe.filePath("bin")), prefixe.filePath("share/tarvio/tarvio.html"));
 }
