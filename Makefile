@@ -28,6 +28,7 @@ build-asan: deps
 bench: build
 	build/bench/bench_calc
 	build/bench/grand_tableau
+	TARVIO_MODULES=build/app build/bench/echeancier_fenetre
 	bench/demarrage.sh build
 
 install: build

@@ -3,6 +3,7 @@
 #include "apparence.h"
 #include "champ_nombre.h"
 #include "messages.h"
+#include "nombres.h"
 #include "panneau_choix.h"
 
 #include <QLabel>
@@ -62,7 +63,16 @@ PanneauMensualites::PanneauMensualites(QWidget* parent, PanneauChoix& choix)
 void PanneauMensualites::calculer()
 {
     resultat_->setText("");
-    appliquer(calc::nb_mens({texte(montant_), texte(taux_), texte(echeance_), choix_.en_annees()}));
+    calc::Resultat r = calc::nb_mens({texte(montant_), texte(taux_), texte(echeance_), choix_.en_annees()});
+    appliquer(r);
+    if (!r.valeur)
+        return;
+    double taux = calc::virg(texte(taux_)).value_or(0);
+    quand_calcule({.montant = calc::virg(texte(montant_)).value_or(0),
+                   .taux = taux > 1 ? taux : taux * 100,
+                   .nombre = static_cast<int>(*r.valeur),
+                   .periodes_par_an = choix_.en_annees() ? 1 : 12,
+                   .note = {}});
 }
 
 rapport::Mensualites PanneauMensualites::pour_rapport() const
@@ -99,8 +109,17 @@ PanneauTaux::PanneauTaux(QWidget* parent, PanneauChoix& choix)
 
 void PanneauTaux::calculer()
 {
-    appliquer(
-        calc::calcul_taux({texte(montant_), texte(echeance_), texte(nombre_), choix_.formule(), choix_.en_annees()}));
+    calc::Resultat r =
+        calc::calcul_taux({texte(montant_), texte(echeance_), texte(nombre_), choix_.formule(), choix_.en_annees()});
+    appliquer(r);
+    if (!r.valeur)
+        return;
+    quand_calcule({.montant = calc::virg(texte(montant_)).value_or(0),
+                   .taux = *r.valeur,
+                   .nombre = static_cast<int>(calc::virg(texte(nombre_)).value_or(0)),
+                   .note = choix_.formule() == 2 ? ""
+                                                 : "Ce taux vient de la formule des intérêts simples ; le tableau "
+                                                   "d'amortissement suit la méthode des annuités."});
 }
 
 void PanneauTaux::suivre_unite(bool en_annees)

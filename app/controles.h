@@ -5,11 +5,13 @@
 // place in twips within the panel, its caption or start-up text and its tool
 // tip.
 
+#include "offre.h"
 #include "rapport.h"
 
 #include <QGroupBox>
 
 #include <cstddef>
+#include <functional>
 #include <variant>
 
 class ChampNombre;
@@ -57,6 +59,9 @@ QGroupBox* creer_cadre(QWidget* parent, const char* nom, Place place, const QStr
 class Panneau : public QGroupBox {
 public:
     Panneau(QWidget* parent, const char* nom, Place place, const QString& titre);
+
+    // Told of each loan the panel computes.
+    std::function<void(const calc::Depart&)> quand_calcule = [](const calc::Depart&) {};
 };
 
 // What a box shows, for calc/ and the report, which speak UTF-8.

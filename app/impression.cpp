@@ -4,11 +4,13 @@
 #include "grille.h"
 #include "messages.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -34,8 +36,6 @@ QList<int> bords(const QHeaderView* en_tete, int depart)
         liste << (depart += en_tete->sectionSize(i));
     return liste;
 }
-
-const char* const titre_impression = "Menu imprimer";
 
 }  // namespace
 
@@ -98,38 +98,42 @@ void ImageDeLaGrille::dessiner(QPainter& peintre, const QRect& source) const
 
 namespace {
 
-bool enregistrer_en_pdf(QWidget* fenetre, const std::vector<rapport::Operation>& operations,
-                        const ImageDecoupable& image)
+bool enregistrer_en_pdf(QWidget* fenetre, const TravailImpression& travail)
 {
-    QString chemin = QFileDialog::getSaveFileName(fenetre, "Enregistrer le rapport en PDF",
-                                                  QDir::home().filePath("rapport-tarvio.pdf"), "Documents PDF (*.pdf)");
+    QString chemin = QFileDialog::getSaveFileName(fenetre, "Enregistrer en PDF", QDir::home().filePath(travail.fichier),
+                                                  "Documents PDF (*.pdf)");
     if (chemin.isEmpty())
         return true;  // the user chose not to
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(chemin);
-    pdf.setDocName("Rapport Tarvio");
-    return jouer(operations, pdf, image);
+    pdf.setDocName(travail.nom);
+    return travail.tracer(pdf);
 }
 
 }  // namespace
 
-void imprimer(QWidget* fenetre, const std::vector<rapport::Operation>& operations, const ImageDecoupable& image)
+void imprimer(QWidget* fenetre, const TravailImpression& travail)
 {
     QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
-    std::string panne;
+    std::string panne, quoi = travail.quoi.toStdString(), titre = travail.titre.toStdString();
     if (defaut.isNull()) {
         panne = "Aucune imprimante par défaut n'est installée.";
     } else {
         QPrinter imprimante(defaut, QPrinter::HighResolution);
-        imprimante.setDocName("Rapport Tarvio");
-        if (jouer(operations, imprimante, image))
+        imprimante.setDocName(travail.nom);
+        if (travail.tracer(imprimante))
             return;
-        panne = "L'imprimante « " + defaut.printerName().toStdString() + " » n'a pas pu imprimer le rapport.";
+        panne = "L'imprimante « " + defaut.printerName().toStdString() + " » n'a pas pu imprimer " + quoi + ".";
     }
-    if (!demander(fenetre, {panne + "\r\nVoulez-vous enregistrer le rapport dans un fichier PDF ?", titre_impression,
+    if (!demander(fenetre, {panne + "\r\nVoulez-vous enregistrer " + quoi + " dans un fichier PDF ?", titre,
                             calc::Icone::exclamation}))
         return;
-    if (!enregistrer_en_pdf(fenetre, operations, image))
-        afficher_message(fenetre, {"Le fichier PDF n'a pas pu être écrit.", titre_impression, calc::Icone::critique});
+    if (!enregistrer_en_pdf(fenetre, travail))
+        afficher_message(fenetre, {"Le fichier PDF n'a pas pu être écrit.", titre, calc::Icone::critique});
+}
+
+QString date_du_jour()
+{
+    return QLocale(QLocale::French, QLocale::France).toString(QDate::currentDate(), QLocale::ShortFormat);
 }

@@ -3,6 +3,9 @@
 #include "imprimante.h"
 #include "rapport.h"
 
+#include <QString>
+
+#include <functional>
 #include <memory>
 
 class GrilleHypotheses;
@@ -25,6 +28,17 @@ private:
     std::unique_ptr<GrilleHypotheses> vue_;
 };
 
+struct TravailImpression {
+    QString titre;                          // of the messages
+    QString nom;                            // of the print job
+    QString quoi;                           // what is printed, in a sentence: "le rapport"
+    QString fichier;                        // offered when saving as PDF
+    std::function<bool(QPrinter&)> tracer;  // false when the printer failed
+};
+
 // Prints on the default printer; where there is none, or it fails, offers to
-// save the same report as a PDF file.
-void imprimer(QWidget* fenetre, const std::vector<rapport::Operation>& operations, const ImageDecoupable& image);
+// save the same pages as a PDF file.
+void imprimer(QWidget* fenetre, const TravailImpression& travail);
+
+// Today in the short French form, as reports are dated.
+QString date_du_jour();

@@ -73,3 +73,11 @@ void PanneauChoix::revenir_aux_interets_simples()
 {
     interets_simples_->click();
 }
+
+QString PanneauChoix::nom_formule() const
+{
+    for (const QRadioButton* bouton : {interets_simples_, interets_composes_, interets_constants_})
+        if (bouton->isChecked())
+            return bouton->text();
+    return {};
+}

@@ -17,6 +17,7 @@ public:
     // 0 simple interest, 1 compound interest, 2 constant instalments.
     std::int16_t formule() const { return formule_; }
     void revenir_aux_interets_simples();
+    QString nom_formule() const;  // the chosen button's caption
 
 signals:
     void unite_changee(bool en_annees);

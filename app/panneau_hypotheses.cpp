@@ -83,6 +83,23 @@ void PanneauHypotheses::afficher_total(const QModelIndex& cellule)
     grille_.modele()->marquer(cellule);
     afficher_message(window(), *message);
     grille_.modele()->demarquer();
+    quand_calcule(depart(cellule));
+}
+
+// The constant instalments of the table are due at the start of each period.
+calc::Depart PanneauHypotheses::depart(const QModelIndex& cellule) const
+{
+    auto ligne = static_cast<std::size_t>(cellule.row()), colonne = static_cast<std::size_t>(cellule.column());
+    calc::Depart d;
+    d.montant = calc::virg(texte(montant_)).value_or(0);
+    d.taux = ligne < tableau_.taux.size() ? tableau_.taux[ligne] : 0;
+    d.nombre = colonne < tableau_.durees.size() ? tableau_.durees[colonne] : 0;
+    d.periodes_par_an = choix_.en_annees() ? 1 : 12;
+    d.en_debut_de_periode = choix_.formule() == 2;
+    if (!d.en_debut_de_periode)
+        d.note = "Le tableau d'amortissement suit la méthode des annuités, celle des banques, et non la formule « " +
+                 choix_.nom_formule().toStdString() + " » de la fenêtre principale.";
+    return d;
 }
 
 bool PanneauHypotheses::eventFilter(QObject* objet, QEvent* evenement)

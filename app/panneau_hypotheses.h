@@ -31,6 +31,7 @@ private:
     calc::SaisieHypotheses saisie() const;
     void calculer_tableau();
     void afficher_total(const QModelIndex& cellule);
+    calc::Depart depart(const QModelIndex& cellule) const;
 
     const PanneauChoix& choix_;
     GrilleHypotheses& grille_;

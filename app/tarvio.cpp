@@ -4,6 +4,7 @@
 #include "apparence.h"
 #include "calculatrices.h"
 #include "dialog.h"
+#include "fenetre_echeancier.h"
 #include "grille.h"
 #include "images.h"
 #include "impression.h"
@@ -13,10 +14,9 @@
 #include "twips.h"
 
 #include <QCloseEvent>
-#include <QDate>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 
 tarvio::tarvio()
@@ -40,6 +40,8 @@ tarvio::tarvio()
     hypotheses_ = new PanneauHypotheses(fond, *choix_, *grille_);
     mensualites_ = new PanneauMensualites(fond, *choix_);
     taux_ = new PanneauTaux(fond, *choix_);
+    for (Panneau* p : std::initializer_list<Panneau*>{hypotheses_, mensualites_, taux_})
+        p->quand_calcule = [this](const calc::Depart& d) { depart_ = d; };
     creer_menus();
     ordonner_tabulation();
 
@@ -68,6 +70,8 @@ void tarvio::closeEvent(QCloseEvent* evenement)
 {
     if (auto* aide = findChild<QWidget*>("aide"))
         aide->close();
+    if (echeancier_)
+        echeancier_->close();
     QMainWindow::closeEvent(evenement);
 }
 
@@ -105,6 +109,9 @@ void tarvio::creer_menus()
     connect(action(fichier, "mnimprim", "&Imprimer"), &QAction::triggered, this, &tarvio::imprimer_rapport);
     fichier->addSeparator()->setObjectName("trait1");
     connect(action(fichier, "mnquit", "&Quitter"), &QAction::triggered, this, &QWidget::close);
+    QAction* echeancier = action(menu("mncredit", "&Crédit"), "mnecheancier", "Tableau d'amortissement…");
+    echeancier->setShortcut(QKeySequence("Ctrl+T"));
+    connect(echeancier, &QAction::triggered, this, &tarvio::ouvrir_echeancier);
     QMenu* aide = menu("mnaide2", "&?");
     connect(action(aide, "mnaide", "aide"), &QAction::triggered, this, [this] { ouvrir_aide(this); });
     connect(action(aide, "mnapropos", "A propos"), &QAction::triggered, this, &tarvio::montrer_a_propos);
@@ -129,12 +136,11 @@ void tarvio::ordonner_tabulation()
 
 rapport::Fenetre tarvio::contenu_du_rapport() const
 {
-    QLocale francais(QLocale::French, QLocale::France);
     return {
         .hypotheses = hypotheses_->pour_rapport(),
         .mensualites = mensualites_->pour_rapport(),
         .taux = taux_->pour_rapport(),
-        .date = francais.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+        .date = date_du_jour().toStdString(),
     };
 }
 
@@ -145,7 +151,23 @@ void tarvio::imprimer_rapport()
         afficher_message(this, *impression.refus);
         return;
     }
-    imprimer(this, impression.operations, ImageDeLaGrille(*grille_, embleme_->pixmap()));
+    ImageDeLaGrille image(*grille_, embleme_->pixmap());
+    imprimer(this, {"Menu imprimer", "Rapport Tarvio", "le rapport", "rapport-tarvio.pdf",
+                    [&](QPrinter& imprimante) { return jouer(impression.operations, imprimante, image); }});
+}
+
+// One at a time; a new one starts from the last loan computed. A closed one
+// is on its way out, deleted once the events of its closing are done.
+void tarvio::ouvrir_echeancier()
+{
+    if (!echeancier_ || !echeancier_->isVisible()) {
+        echeancier_ = new FenetreEcheancier(this);
+        if (depart_)
+            echeancier_->partir_de(*depart_);
+    }
+    echeancier_->show();
+    echeancier_->raise();
+    echeancier_->activateWindow();
 }
 
 void tarvio::montrer_a_propos()

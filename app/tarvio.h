@@ -1,13 +1,16 @@
 #pragma once
 
+#include "offre.h"
 #include "rapport.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <cstdint>
+#include <optional>
 
 class Dialog;
+class FenetreEcheancier;
 class GrilleHypotheses;
 class PanneauChoix;
 class PanneauHypotheses;
@@ -37,6 +40,7 @@ private:
 
     void imprimer_rapport();
     void montrer_a_propos();
+    void ouvrir_echeancier();
 
     QLabel* bande_ = nullptr;
     QLabel* embleme_ = nullptr;  // never shown itself: the grid's corner shows it
@@ -46,4 +50,6 @@ private:
     PanneauMensualites* mensualites_ = nullptr;
     PanneauTaux* taux_ = nullptr;
     QPointer<Dialog> apropos_;
+    QPointer<FenetreEcheancier> echeancier_;
+    std::optional<calc::Depart> depart_;  // the last loan computed, for the schedule to start from
 };

@@ -1,5 +1,7 @@
-// The arithmetic of the largest hypothesis table and of one rate solve.
+// The arithmetic of the largest hypothesis table, of one rate solve, and of
+// the schedule and TAEG of a long loan.
 #include "annuite.h"
+#include "bilan.h"
 #include "nombres.h"
 
 #include <benchmark/benchmark.h>
@@ -50,8 +52,23 @@ void BM_TauxPretLong(benchmark::State& etat)
         benchmark::DoNotOptimize(calc::rate(240, -905.950658, 150000, 0, 0, 0.1));
 }
 
+// 480 months with insurance on the capital owed and fees: the schedule window's work on each keystroke.
+void BM_EcheancierEtTaeg480(benchmark::State& etat)
+{
+    calc::Offre offre;
+    offre.pret = {.capital = 350000,
+                  .taux_annuel = 0.0345,
+                  .nb_echeances = 480,
+                  .taux_assurance = 0.0036,
+                  .base_assurance = calc::BaseAssurance::capital_restant_du,
+                  .frais = 2500};
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(calc::etablir_bilan(offre));
+}
+
 }  // namespace
 
+BENCHMARK(BM_EcheancierEtTaeg480)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TableauCalculSeul)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TableauCalculEtFormat)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TauxPretOrdinaire)->Repetitions(9)->ReportAggregatesOnly(true);

@@ -36,6 +36,7 @@ Resultat nb_mens(const SaisieMensualites& s)
 
     double entier = std::floor(*n) == *n ? *n : std::floor(*n) + 1;
     Resultat r;
+    r.valeur = entier;
     r.legende = s.en_annees ? "Nombre d' annuités : " + texte_general(entier) + " années"
                             : "Nombre de Mensualités : " + texte_general(entier) + " mois";
     return r;
@@ -74,6 +75,7 @@ Resultat calcul_taux(const SaisieTaux& s)
     if (s.en_annees)
         r.messages.push_back({"Résultat pour un calcul basé sur\r\n des données exprimées en MOIS !"});
     r.legende = "Taux à : " + format_motif(taux, "##0.00") + " %";
+    r.valeur = virg(format_motif(taux, "##0.00"));
     return r;
 }
 

@@ -17,6 +17,7 @@ struct Resultat {
     bool remettre_a_zero = false;   // the three boxes back to their start-up texts
     bool revenir_aux_interets_simples = false;
     std::optional<std::string> legende;  // the result label's new caption
+    std::optional<double> valeur;        // its figure: the count, or the rate in per cent as shown
 };
 
 struct SaisieMensualites {

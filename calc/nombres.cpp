@@ -291,4 +291,36 @@ std::string Motif::operator()(double x) const
     return std::string(debut, o);
 }
 
+double centieme(double x)
+{
+    char texte[64];
+    auto [fin, ec] = std::to_chars(texte, texte + sizeof texte, x, std::chars_format::scientific);
+    if (ec != std::errc() || !std::isfinite(x))
+        return x / 100;
+    std::string_view s(texte, fin - texte);
+    std::size_t e = s.find('e');
+    std::string decale =
+        std::string(s.substr(0, e)) + "e" + std::to_string(std::stoi(std::string(s.substr(e + 1))) - 2);
+    double resultat = x / 100;
+    std::from_chars(decale.data(), decale.data() + decale.size(), resultat);
+    return resultat;
+}
+
+std::string montant(double x)
+{
+    static const Motif groupes("### ### ### ##0.00");
+    std::string texte = groupes(x);
+    return texte.substr(std::min(texte.find_first_not_of(' '), texte.size()));
+}
+
+std::string euros(double x)
+{
+    return montant(x) + " €";
+}
+
+std::string pour_cent(double fraction, int decimales)
+{
+    return format_motif(fraction * 100, "##0." + std::string(decimales, '0')) + " %";
+}
+
 }  // namespace calc

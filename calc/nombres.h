@@ -27,6 +27,16 @@ std::string texte_general(double x);
 // on the decimal value as written: format_motif(2.675, "##0.00") == "2,68".
 std::string format_motif(double x, std::string_view motif);
 
+// x / 100 as the decimal reads, for rates typed in per cent: 3.45 gives 0.0345,
+// the double nearest that decimal, where 3.45 / 100 gives 0.034500000000000003.
+double centieme(double x);
+
+// An amount with its digit groups and two decimals: "1 234,56"; the same in
+// euros: "1 234,56 €"; per cent with two decimals: "3,53 %".
+std::string montant(double x);
+std::string euros(double x);
+std::string pour_cent(double fraction, int decimales = 2);
+
 // Length in characters of a UTF-8 text, not in bytes.
 std::size_t nb_caracteres(std::string_view texte);
 

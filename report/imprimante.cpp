@@ -3,6 +3,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 
 #include <algorithm>
 
@@ -125,5 +128,60 @@ bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& impriman
     for (const auto& op : operations)
         std::visit(lecteur, op);
     peintre.end();
+    return imprimante.printerState() != QPrinter::Error && imprimante.printerState() != QPrinter::Aborted;
+}
+
+namespace {
+
+// Each paragraph a block; the table after the paragraphs before it.
+void ecrire(QTextCursor& curseur, const std::vector<std::string>& paragraphes)
+{
+    for (const std::string& p : paragraphes) {
+        curseur.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        curseur.insertText(QString::fromStdString(p), QTextCharFormat());
+    }
+}
+
+void ecrire_tableau(QTextCursor& curseur, const rapport::Document& d)
+{
+    QTextTableFormat format;
+    format.setHeaderRowCount(1);  // repeated at the top of every page
+    format.setCellPadding(2);
+    format.setCellSpacing(0);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    const int colonnes = static_cast<int>(d.en_tetes.size());
+    QTextTable* tableau = curseur.insertTable(static_cast<int>(d.lignes.size()) + 1, colonnes, format);
+    QTextBlockFormat a_droite;
+    a_droite.setAlignment(Qt::AlignRight);
+    QTextCharFormat gras;
+    gras.setFontWeight(QFont::Bold);
+    for (int c = 0; c < colonnes; ++c)
+        tableau->cellAt(0, c).firstCursorPosition().insertText(QString::fromStdString(d.en_tetes[c]), gras);
+    for (std::size_t r = 0; r < d.lignes.size(); ++r)
+        for (int c = 0; c < colonnes; ++c) {
+            QTextCursor cellule = tableau->cellAt(static_cast<int>(r) + 1, c).firstCursorPosition();
+            cellule.setBlockFormat(a_droite);
+            cellule.insertText(QString::fromStdString(d.lignes[r][static_cast<std::size_t>(c)]));
+        }
+    curseur.movePosition(QTextCursor::End);
+}
+
+}  // namespace
+
+bool jouer(const rapport::Document& d, QPrinter& imprimante)
+{
+    QTextDocument document;
+    document.setDefaultFont(QFont("Arial", 9));
+    QTextCursor curseur(&document);
+    QTextCharFormat titre;
+    titre.setFontPointSize(14);
+    titre.setFontWeight(QFont::Bold);
+    curseur.insertText(QString::fromStdString(d.titre), titre);
+    ecrire(curseur, d.avant);
+    curseur.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    ecrire_tableau(curseur, d);
+    ecrire(curseur, d.apres);
+    document.print(&imprimante);
     return imprimante.printerState() != QPrinter::Error && imprimante.printerState() != QPrinter::Aborted;
 }

@@ -3,6 +3,7 @@
 // Plays the report's operations on a printer, or on a PDF file through the
 // same QPrinter.
 
+#include "document.h"
 #include "rapport.h"
 
 #include <QList>
@@ -31,3 +32,7 @@ public:
 // picture larger than the page continues on further pages, cut between
 // cells where possible, after the report's own page.
 bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& imprimante, const ImageDecoupable& image);
+
+// A document on as many pages as it takes, its table's heading row at the top
+// of each, the page numbers at their feet. False as above.
+bool jouer(const rapport::Document& document, QPrinter& imprimante);

@@ -2,7 +2,7 @@
 # Installe, avec apt-get, les paquets Debian 12 qui manquent pour construire et tester.
 set -eu
 
-paquets="build-essential cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+paquets="build-essential cmake pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
 fonts-liberation fonts-liberation2 fontconfig time
 cups printer-driver-cups-pdf libcups2-dev poppler-utils qt6-translations-l10n desktop-file-utils"
 

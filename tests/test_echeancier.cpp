@@ -63,7 +63,7 @@ void attendre_ligne(const Ligne& l, std::array<double, 5> attendu)
 TEST(Echeancier, ArrondiAuCentimeDeLaValeurDecimale)
 {
     EXPECT_EQ(echeancier(pret(1000, 0.0345, 12)).at(0).interets, 2.88);  // 2,875
-    EXPECT_EQ(echeancier(pret(1240, 0.0135, 12)).at(0).interets, 1.40);   // 1,395; in doubles 1,3949999...
+    EXPECT_EQ(echeancier(pret(1240, 0.0135, 12)).at(0).interets, 1.40);  // 1,395; in doubles 1,3949999...
     Pret assure = pret(1650, 0.02, 12);
     assure.taux_assurance = 0.0036;
     EXPECT_EQ(echeancier(assure).at(0).assurance, 0.50);  // 0,495; in doubles 0,4949999...
@@ -155,6 +155,7 @@ TEST(Echeancier, GrosPretEtPretsAleatoiresContreLaReference)
         double interets, assurance, taeg;
     };
     // Printed by tests/reference/echeancier.py.
+    // clang-format off
     const Cas cas[] = {
         {10000000, 0.0345, 480, 12, annuite, false, 0, initial, 0,
          {38439.79, 28750.00, 9689.79, 0.00, 9990310.21}, {38443.92, 110.21, 38333.71, 0.00, 0.00},
@@ -184,6 +185,7 @@ TEST(Echeancier, GrosPretEtPretsAleatoiresContreLaReference)
          {2145.47, 0.00, 2145.47, 159.12, 761642.97}, {2159.20, 12.61, 2146.59, 0.45, 0.00},
          796489.31, 28403.42, 0.07589150397936696},
     };
+    // clang-format on
     for (const Cas& c : cas) {
         Pret p = pret(c.capital, c.taux, c.n, c.periodes);
         p.amortissement = c.amortissement, p.en_debut_de_periode = c.debut;
@@ -205,6 +207,7 @@ TEST(Echeancier, EntreesInvalidesSansEcheancierNiTaeg)
 {
     const Pret base = pret(10000, 0.05, 12);
     std::vector<Pret> mauvais;
+    // clang-format off
     for (auto [champ, valeur] : std::initializer_list<std::pair<double Pret::*, double>>{
              {&Pret::capital, NAN}, {&Pret::capital, INFINITY}, {&Pret::capital, 1e308}, {&Pret::capital, -1000},
              {&Pret::capital, 0.004}, {&Pret::capital, 1.1e10}, {&Pret::taux_annuel, -12},
@@ -215,6 +218,7 @@ TEST(Echeancier, EntreesInvalidesSansEcheancierNiTaeg)
              {&Pret::nb_echeances, 0}, {&Pret::nb_echeances, -5}, {&Pret::nb_echeances, 1201},
              {&Pret::periodes_par_an, 0}, {&Pret::periodes_par_an, 5}, {&Pret::periodes_par_an, -12}})
         mauvais.push_back(base), mauvais.back().*champ = valeur;
+    // clang-format on
     mauvais.push_back(pret(10000, -1.5, 12, 1));
     for (const Pret& p : mauvais) {
         EXPECT_TRUE(echeancier(p).empty()) << p.capital << ' ' << p.taux_annuel << ' ' << p.nb_echeances;
@@ -252,6 +256,7 @@ TEST(TauxActuariel, ExemplesDeLaDirectiveEtTauxExtremes)
 
 TEST(TauxActuariel, RienSansTauxUnique)
 {
+    // clang-format off
     const std::vector<Flux> sans_taux[] = {
         {}, {{0, 1000}}, {{0, 1000}, {1, 200}}, {{0, 0}, {1, -5}}, {{0, 1000}, {1, -600}, {1, 600}},
         {{0, 100}, {1, -210}, {2, 108}},        // -10 % and 20 % both balance it
@@ -260,6 +265,7 @@ TEST(TauxActuariel, RienSansTauxUnique)
         {{0, 1}, {1, -1e-300}},                 // -100 % plus less than a double holds
         {{0, 1e-300}, {1e-3, -1e300}},          // beyond the largest double
     };
+    // clang-format on
     for (const auto& flux : sans_taux)
         EXPECT_EQ(taux_actuariel(flux), std::nullopt) << flux.size();
 }

@@ -22,32 +22,54 @@ QStringList lignes(const QString& pdf, const QString& ordre = "-raw")
     return texte.trimmed().split(QRegularExpression("\\s*\n\\s*"));
 }
 
-using Impression = FenetreTest;
+// The CUPS queue PDF has printed everything sent to it.
+bool file_vide()
+{
+    return poppler("lpstat", {"-o", "PDF"}).trimmed().isEmpty();
+}
+
+class Impression : public FenetreTest {
+protected:
+    void SetUp() override
+    {
+        FenetreTest::SetUp();
+        if (QPrinterInfo::defaultPrinter().printerName() != "PDF")
+            GTEST_SKIP() << "no CUPS queue PDF as the default printer";
+        ASSERT_TRUE(QTest::qWaitFor(file_vide, 120000));  // jobs of an earlier test are not ours
+        deja_ = QDir(sortie).entryList({"*.pdf"});
+    }
+
+    // The PDF the queue made of what was sent since SetUp; empty if none came.
+    QString pdf_sorti() const
+    {
+        QString pdf;
+        if (!QTest::qWaitFor(file_vide, 120000))
+            return {};
+        bool sorti = QTest::qWaitFor([&] {
+            for (const QString& f : QDir(sortie).entryList({"*.pdf"}))
+                if (!deja_.contains(f))
+                    pdf = QDir(sortie).filePath(f);
+            return !pdf.isEmpty();
+        });
+        return sorti ? pdf : QString();
+    }
+
+private:
+    QStringList deja_;
+};
 
 }  // namespace
 
 TEST_F(Impression, RapportCompletEnPaysageSurLImprimanteParDefaut)
 {
-    if (QPrinterInfo::defaultPrinter().printerName() != "PDF")
-        GTEST_SKIP() << "no CUPS queue PDF as the default printer";
-    // The CUPS queue PDF has printed everything sent to it.
-    auto file_vide = [] { return poppler("lpstat", {"-o", "PDF"}).trimmed().isEmpty(); };
-    ASSERT_TRUE(QTest::qWaitFor(file_vide, 120000));  // jobs of an earlier test are not ours
-    const QStringList deja = QDir(sortie).entryList({"*.pdf"});
     remplir_les_cases({"10000", "12", "18", "10000"});  // 7 periods, 8 columns: landscape
     CapteurMessages capteur;
     QTest::mouseClick(controle("Command1"), Qt::LeftButton);
     controle<QAction>("mnimprim")->trigger();
     EXPECT_TRUE(capteur.vus.empty());
 
-    ASSERT_TRUE(QTest::qWaitFor(file_vide, 120000));
-    QString pdf;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (const QString& f : QDir(sortie).entryList({"*.pdf"}))
-            if (!deja.contains(f))
-                pdf = QDir(sortie).filePath(f);
-        return !pdf.isEmpty();
-    })) << "no PDF came out";
+    QString pdf = pdf_sorti();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF came out";
     QStringList l = lignes(pdf);
     QString date = QLocale(QLocale::French, QLocale::France).toString(QDate::currentDate(), QLocale::ShortFormat);
     EXPECT_EQ(l.value(0), "Impression du " + date + " -- VELORAN V2 --");
@@ -57,7 +79,35 @@ TEST_F(Impression, RapportCompletEnPaysageSurLImprimanteParDefaut)
     EXPECT_GE(poppler("pdfimages", {"-list", pdf}).count(" image "), 1);  // the grid's picture
 }
 
-TEST_F(Impression, SansImprimanteProposeUnPdf)
+// 480 lines on as many pages as they take, each headed with the columns.
+TEST_F(Impression, EcheancierSurPlusieursPagesAvecSesTitres)
+{
+    controle<QAction>("mnecheancier")->trigger();
+    auto* echeancier = fenetre->findChild<QWidget*>("Echeancier");
+    ASSERT_NE(echeancier, nullptr);
+    for (auto [nom, texte] : {std::pair{"montant", "200000"}, {"taux", "3"}, {"nombre", "480"}})
+        echeancier->findChild<QLineEdit*>(nom)->setText(texte);
+    CapteurMessages capteur;
+    QTest::mouseClick(echeancier->findChild<QWidget*>("imprimer"), Qt::LeftButton);
+    EXPECT_TRUE(capteur.vus.empty());
+
+    QString pdf = pdf_sorti();
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF came out";
+    int pages = QRegularExpression("Pages:\\s+(\\d+)").match(poppler("pdfinfo", {pdf})).captured(1).toInt();
+    EXPECT_GE(pages, 8);
+    for (int page = 1; page <= pages; ++page) {
+        QString texte = poppler("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+        EXPECT_TRUE(texte.contains("Capital restant dû")) << "page " << page;
+    }
+    QString tout = poppler("pdftotext", {pdf, "-"});
+    EXPECT_TRUE(tout.contains("TAEG : 3,04 %"));
+    // The instalment and the instalment with insurance, on every line but the last.
+    EXPECT_EQ(tout.count("715,97"), 2 * (480 - 1));
+}
+
+using SansImprimante = FenetreTest;
+
+TEST_F(SansImprimante, ProposeUnPdf)
 {
     cupsSetServer("/nonexistent/cups.sock");
     controle<QLineEdit>("Text4")->setText("10000");

@@ -32,9 +32,7 @@ def echeancier(capital, taux, n, p=12, constant=False, debut=False, taux_ass=0, 
     c = centimes(capital)
     r = decimal_exact(taux) / p
     ta = decimal_exact(taux_ass) / p
-    if constant:
-        part = arrondi(Fraction(c, n))
-    elif r == 0:
+    if constant or r == 0:
         part = arrondi(Fraction(c, n))
     else:
         annuite = c * r / (1 - (1 + r) ** -n)

@@ -1,0 +1,134 @@
+// The schedule window: where it starts from, live updates, refusals, export.
+#include "fenetre_test.h"
+
+#include "fenetre_echeancier.h"
+#include "grille.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace {
+
+class Echeancier : public FenetreTest {
+protected:
+    QWidget* ouvrir()
+    {
+        controle<QAction>("mnecheancier")->trigger();
+        return fenetre->findChild<FenetreEcheancier*>("Echeancier");
+    }
+    template <typename T = QLineEdit>
+    T* dans(QWidget* e, const char* nom)
+    {
+        auto* w = e->findChild<T*>(nom);
+        if (!w)
+            ADD_FAILURE() << "no control " << nom;
+        return w;
+    }
+    static QString cellule(QWidget* e, int r, int c)
+    {
+        return e->findChild<QTableView*>("tableau")->model()->index(r, c).data().toString();
+    }
+    static int lignes(QWidget* e) { return e->findChild<QTableView*>("tableau")->model()->rowCount(); }
+
+    // A table of 4 % to 5 % over 12 to 15 months, with the cell of 5 % and 12 months clicked.
+    void cliquer_une_case(const char* formule)
+    {
+        controle<QRadioButton>(formule)->click();
+        remplir_les_cases({"10000", "12", "15"});
+        CapteurMessages capteur;
+        QTest::mouseClick(controle("Command1"), Qt::LeftButton);
+        auto* grille = controle<GrilleHypotheses>("MSFlexGrid1");
+        QModelIndex cinq_pour_cent = grille->model()->index(4, 0);
+        QTest::mouseClick(grille->viewport(), Qt::LeftButton, {}, grille->visualRect(cinq_pour_cent).center());
+        case_ = cinq_pour_cent.data().toString().trimmed();
+    }
+    QString case_;
+};
+
+}  // namespace
+
+TEST_F(Echeancier, PartDeLaCaseCliqueeUneSeuleFenetre)
+{
+    cliquer_une_case("Option3(2)");
+    QWidget* e = ouvrir();
+    ASSERT_TRUE(e && e->isVisible());
+    EXPECT_EQ(dans(e, "montant")->text() + "|" + dans(e, "taux")->text() + "|" + dans(e, "nombre")->text(),
+              "10000|5|12");
+    EXPECT_EQ(dans<QComboBox>(e, "moment")->currentText(), "en début de période");
+    EXPECT_EQ(cellule(e, 0, 1) + " €", case_);  // the table's "constant instalments" figure
+    EXPECT_EQ(dans<QLabel>(e, "etat")->text(), "");
+    EXPECT_EQ(ouvrir(), e);
+    fenetre->close();
+    EXPECT_FALSE(e->isVisible());
+}
+
+TEST_F(Echeancier, AutreFormuleUneNoteSinonLeDernierCalcul)
+{
+    cliquer_une_case("Option3(0)");
+    CapteurMessages capteur;
+    remplir_les_cases({"10000", "12", "15", "20000", "5", "400"});
+    QTest::mouseClick(controle("Command3"), Qt::LeftButton);  // the latest calculation wins
+    QWidget* e = ouvrir();
+    EXPECT_EQ(dans(e, "montant")->text() + "|" + dans(e, "taux")->text() + "|" + dans(e, "nombre")->text(),
+              "20000|5|57");
+    e->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // a closed one is gone
+
+    QTest::mouseClick(controle<GrilleHypotheses>("MSFlexGrid1")->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    e = ouvrir();
+    EXPECT_TRUE(dans<QLabel>(e, "etat")->text().contains("méthode des annuités"));
+    EXPECT_EQ(dans<QComboBox>(e, "moment")->currentText(), "en fin de période");
+}
+
+TEST_F(Echeancier, RecalculeEnTapantEtDitCeQuiNeVaPas)
+{
+    QWidget* e = ouvrir();
+    EXPECT_EQ(dans(e, "montant")->text(), "");  // nothing computed yet
+    EXPECT_EQ(lignes(e), 0);
+    dans(e, "montant")->setText("200000");
+    dans(e, "taux")->setText("3");
+    QTest::keyClicks(dans(e, "nombre"), "300");
+    EXPECT_EQ(cellule(e, 0, 1), "948,42");
+    QTest::keyClicks(dans(e, "taux_assurance"), "0,3");
+    EXPECT_EQ(cellule(e, 0, 5), "998,42");
+    EXPECT_EQ(dans<QLabel>(e, "taeg")->text(), "3,53 %");
+
+    for (const char* faux : {"abc", "-", "1,2,3", "1e308", "-5"}) {
+        dans(e, "montant")->setText(faux);
+        EXPECT_TRUE(dans<QLabel>(e, "etat")->text().startsWith("Montant emprunté : ")) << faux;
+        EXPECT_EQ(lignes(e), 0);
+        EXPECT_EQ(dans<QLabel>(e, "taeg")->text(), "—");
+        EXPECT_EQ(dans(e, "montant")->text(), faux);  // what was typed stays
+    }
+    dans(e, "montant")->setText("200000");
+    dans(e, "nombre")->setText("1201");
+    EXPECT_TRUE(dans<QLabel>(e, "etat")->text().startsWith("Nombre d'échéances : "));
+    dans(e, "nombre")->setText("480");
+    EXPECT_EQ(lignes(e), 480);
+}
+
+TEST_F(Echeancier, ExporteUnCsvPourUnTableur)
+{
+    QWidget* e = ouvrir();
+    dans(e, "montant")->setText("1000");
+    dans(e, "taux")->setText("3,45");
+    dans(e, "nombre")->setText("12");
+    QTemporaryDir dossier;
+    CapteurMessages capteur;
+    capteur.fichier = dossier.filePath("pret");  // ".csv" is added
+    QTest::mouseClick(dans<QPushButton>(e, "exporter"), Qt::LeftButton);
+    QFile csv(dossier.filePath("pret.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    QList<QByteArray> lignes = csv.readAll().split('\n');
+    EXPECT_TRUE(lignes.at(0).startsWith("\xEF\xBB\xBFN°;Échéance;"));
+    EXPECT_EQ(lignes.at(1), "1;84,90;2,88;82,02;0,00;84,90;917,98\r");  // 2,875 € of interest, rounded up
+    EXPECT_EQ(lignes.size(), 14);
+    EXPECT_TRUE(capteur.vus.empty());
+}

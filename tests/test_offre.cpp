@@ -1,0 +1,159 @@
+// An offer as typed in the schedule window: reading, totals, rules, exports.
+// The published loan: 200 000 € over 25 years at 3 %, insurance 0,30 % of the
+// initial capital: 948,42 € + 50,00 € a month; interest 84 527,18 € in all
+// (worked in exact fractions, apart from the code).
+#include "bilan.h"
+#include "echeancier_imprime.h"
+#include "offre.h"
+
+#include <gtest/gtest.h>
+
+using namespace calc;
+
+namespace {
+
+SaisieOffre publiee()
+{
+    SaisieOffre s;
+    s.montant = "200 000";
+    s.taux = "3";
+    s.nombre = "300";
+    s.taux_assurance = "0,30";
+    return s;
+}
+
+Offre lire(const SaisieOffre& s)
+{
+    Lecture l = lire_offre(s);
+    EXPECT_TRUE(l.offre) << (l.erreurs.empty() ? "" : l.erreurs.front());
+    return l.offre.value_or(Offre{});
+}
+
+std::string texte(const Bilan& b, const std::string& legende)
+{
+    for (const Total& t : totaux(b))
+        if (t.legende == legende)
+            return t.texte;
+    return "(absent)";
+}
+
+}  // namespace
+
+TEST(LireOffre, TauxLusCommeLesDecimalesTapees)
+{
+    SaisieOffre s = publiee();
+    s.taux = "3,45";
+    s.frais_dossier = "500";
+    s.frais_courtage = "1 200,50";
+    s.taux_usure = "5.08";
+    Offre o = lire(s);
+    EXPECT_EQ(o.pret.taux_annuel, 0.0345);  // 3.45 / 100 would be 0.034500000000000003
+    EXPECT_EQ(o.pret.taux_assurance, 0.003);
+    EXPECT_EQ(o.pret.frais, 1700.5);
+    EXPECT_EQ(o.taux_usure, 0.0508);
+    EXPECT_FALSE(o.revenu_mensuel);
+}
+
+TEST(LireOffre, ChaqueChampFauxEstNommeDansLOrdre)
+{
+    auto erreurs = [](SaisieOffre s) { return lire_offre(s).erreurs; };
+    auto champs = [&](SaisieOffre s) {
+        std::string noms;
+        for (const std::string& e : erreurs(s))
+            noms += e.substr(0, e.find(" :")) + "|";
+        return noms;
+    };
+    for (const char* montant : {"", "abc", "-", "1,2,3", "1e308", "-5000", "0", "0,001"}) {
+        SaisieOffre s = publiee();
+        s.montant = montant;
+        EXPECT_EQ(champs(s), "Montant emprunté|") << montant;
+    }
+    for (const char* taux : {"-100", "-250", "1001", "3 %"}) {
+        SaisieOffre s = publiee();
+        s.taux = taux;
+        EXPECT_EQ(champs(s), "Taux annuel|") << taux;
+    }
+    for (const char* nombre : {"0", "-12", "1201", "12,5", ""}) {
+        SaisieOffre s = publiee();
+        s.nombre = nombre;
+        EXPECT_EQ(champs(s), "Nombre d'échéances|") << nombre;
+    }
+    SaisieOffre tout = publiee();
+    tout.montant = "x", tout.taux_assurance = "-1", tout.frais_garantie = "abc", tout.revenu_mensuel = "0";
+    tout.taux_usure = "101";
+    EXPECT_EQ(champs(tout), "Montant emprunté|Taux d'assurance|Frais de garantie|Revenu net mensuel|Taux d'usure|");
+    SaisieOffre frais = publiee();
+    frais.frais_dossier = "150000", frais.frais_garantie = "50000";
+    EXPECT_EQ(champs(frais), "Frais|");  // the borrower would receive nothing
+}
+
+TEST(Bilan, PretPublieTotauxTaegEtRegles)
+{
+    SaisieOffre s = publiee();
+    s.frais_dossier = "1000";
+    Bilan b = etablir_bilan(lire(s));
+    ASSERT_EQ(b.lignes.size(), 300u);
+    EXPECT_EQ(b.interets, 84527.18);
+    EXPECT_EQ(b.assurance, 15000);
+    EXPECT_EQ(b.cout_total, 100527.18);
+    EXPECT_EQ(texte(b, "Coût total du crédit"), "100 527,18 €");
+    EXPECT_EQ(texte(b, "Taux d'endettement"), "revenu non saisi");
+    EXPECT_TRUE(b.alertes.empty());  // 25 years exactly is within the rule
+
+    s.frais_dossier = "";
+    Bilan sans_frais = etablir_bilan(lire(s));
+    EXPECT_EQ(texte(sans_frais, "TAEG"), "3,53 %");
+    EXPECT_EQ(texte(sans_frais, "TAEA (part de l'assurance)"), "0,49 %");
+    EXPECT_GT(*b.taeg, *sans_frais.taeg);  // fees count in the TAEG
+
+    s.nombre = "301";
+    s.revenu_mensuel = "2840";  // (946,31 + 50) / 2 840 = 35,08 %
+    s.taux_usure = "3,5";
+    Bilan hors_regles = etablir_bilan(lire(s));
+    ASSERT_EQ(hors_regles.alertes.size(), 3u);
+    auto commence = [](const std::string& texte, const std::string& debut) { return texte.rfind(debut, 0) == 0; };
+    EXPECT_TRUE(commence(hors_regles.alertes[0], "Taux d'endettement de 35,08 % : au-delà des 35 %"));
+    EXPECT_TRUE(commence(hors_regles.alertes[1], "Durée de 25,08 ans : au-delà des 25 ans"));
+    EXPECT_TRUE(commence(hors_regles.alertes[2], "TAEG de 3,529 %, au-dessus du taux d'usure saisi (3,50 %)"))
+        << hors_regles.alertes[2];
+}
+
+TEST(Bilan, ParAnneeEtTrimestres)
+{
+    SaisieOffre s = publiee();
+    s.periodes_par_an = 4;
+    s.nombre = "10";
+    s.taux_assurance = "";
+    Offre o = lire(s);
+    Bilan b = etablir_bilan(o);
+    std::vector<Annee> annees = par_annee(b.lignes, 4);
+    ASSERT_EQ(annees.size(), 3u);  // 4 + 4 + 2 quarters
+    double capital = 0;
+    for (const Annee& a : annees)
+        capital += a.capital;
+    EXPECT_NEAR(capital, 200000, 1e-6);
+    EXPECT_EQ(annees[1].capital_restant_du, b.lignes[7].capital_restant_du);
+    EXPECT_EQ(annees.back().capital_restant_du, 0);
+}
+
+TEST(Exports, CsvPourUnTableurEtDocumentImprime)
+{
+    Offre o = lire(publiee());
+    Bilan b = etablir_bilan(o);
+    std::string csv = texte_csv(b.lignes);
+    EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    std::size_t fin_en_tete = csv.find("\r\n");
+    EXPECT_EQ(csv.substr(3, fin_en_tete - 3),
+              "N°;Échéance;Intérêts;Capital amorti;Assurance;Échéance avec assurance;Capital restant dû");
+    EXPECT_EQ(csv.substr(fin_en_tete + 2, csv.find("\r\n", fin_en_tete + 2) - fin_en_tete - 2),
+              "1;948,42;500,00;448,42;50,00;998,42;199551,58");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 301);
+
+    rapport::Document d = rapport::echeancier(o, b, "06/12/2026");
+    EXPECT_EQ(d.titre, "Tableau d'amortissement du 06/12/2026");
+    ASSERT_EQ(d.lignes.size(), 300u);
+    EXPECT_EQ(d.lignes[0],
+              (std::vector<std::string>{"1", "948,42", "500,00", "448,42", "50,00", "998,42", "199 551,58"}));
+    EXPECT_NE(std::find(d.avant.begin(), d.avant.end(), "TAEG : 3,53 %"), d.avant.end());
+    EXPECT_NE(std::find(d.avant.begin(), d.avant.end(), "Assurance : 0,30 % par an du capital initial"), d.avant.end());
+}
