@@ -4,7 +4,7 @@ CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 PREFIX ?= /usr/local
 
-.PHONY: run test deps build build-asan bench install clean
+.PHONY: run test deps build build-asan bench install package clean
 
 run: build
 	./build/app/tarvio
@@ -33,6 +33,10 @@ bench: build
 
 install: build
 	cmake --install build --prefix $(PREFIX)
+
+# build/tarvio_<version>_<arch>.deb, from the same install rules.
+package: build
+	cmake --build build --target package
 
 clean:
 	rm -rf build build-asan

@@ -25,5 +25,7 @@ void preparer_application(QApplication& application)
         application.installTranslator(traduction);
     application.setApplicationName("Tarvio");
     application.setApplicationVersion(TARVIO_VERSION);
+    // Wayland desktops find the window's menu entry and icon by this name.
+    application.setDesktopFileName(TARVIO_IDENTIFIANT);
     application.setWindowIcon(QIcon(QPixmap::fromImage(image_icone())));
 }
