@@ -11,6 +11,10 @@ class ChampNombre : public QLineEdit {
     bool au_depart() const { return text() == depart_; }
     void remettre_au_depart() { setText(depart_); }
 
+protected:
+    // The start-up text is selected whole, so that typing replaces it.
+    void focusInEvent(QFocusEvent* evenement) override;
+
 private:
     QString depart_;
 };

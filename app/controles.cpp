@@ -7,10 +7,25 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
+
+class BoutonClavier : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* touche) override
+    {
+        if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter)
+            click();
+        else
+            QPushButton::keyPressEvent(touche);
+    }
+};
 
 QRect en_pixels(Place p)
 {
@@ -82,7 +97,12 @@ void creer(QWidget* cadre, const Description& d, QComboBox*& liste)
 
 void creer(QWidget* cadre, const Description& d, QPushButton*& bouton)
 {
-    bouton = nommer(new QPushButton(d.texte, cadre), d);
+    bouton = nommer(creer_bouton(d.texte, cadre), d);
+}
+
+QPushButton* creer_bouton(const QString& texte, QWidget* parent)
+{
+    return new BoutonClavier(texte, parent);
 }
 
 QLabel* creer_resultat(QWidget* cadre, const char* nom, Place place, double points)

@@ -50,6 +50,9 @@ void construire(P& panneau, const Controle<P> (&table)[N])
         std::visit([&](auto membre) { creer(&panneau, c.description, panneau.*membre); }, c.membre);
 }
 
+// A push button that Enter clicks, as Space does, when it has the focus.
+QPushButton* creer_bouton(const QString& texte, QWidget* parent = nullptr);
+
 // A result: red, bold Arial Narrow, empty until there is a result.
 QLabel* creer_resultat(QWidget* cadre, const char* nom, Place place, double points);
 

@@ -1,6 +1,7 @@
 #include "fenetre_echeancier.h"
 
 #include "apparence.h"
+#include "controles.h"
 #include "echeancier_imprime.h"
 #include "graphique.h"
 #include "impression.h"
@@ -37,11 +38,6 @@ QGroupBox* groupe(const QString& titre, QFormLayout*& formulaire)
     auto* boite = new QGroupBox(titre);
     formulaire = new QFormLayout(boite);
     return boite;
-}
-
-std::string texte(const QLineEdit* champ)
-{
-    return champ->text().toStdString();
 }
 
 }  // namespace
@@ -184,11 +180,11 @@ QWidget* FenetreEcheancier::creer_resultats()
     v->addWidget(onglets, 1);
 
     auto* boutons = new QHBoxLayout;
-    exporter_ = new QPushButton("&Exporter…");
+    exporter_ = creer_bouton("&Exporter…");
     exporter_->setObjectName("exporter");
-    imprimer_ = new QPushButton("&Imprimer…");
+    imprimer_ = creer_bouton("&Imprimer…");
     imprimer_->setObjectName("imprimer");
-    auto* fermer = new QPushButton("&Fermer");
+    auto* fermer = creer_bouton("&Fermer");
     fermer->setObjectName("fermer");
     connect(exporter_, &QPushButton::clicked, this, &FenetreEcheancier::exporter);
     connect(imprimer_, &QPushButton::clicked, this, &FenetreEcheancier::imprimer_echeancier);

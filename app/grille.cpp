@@ -125,6 +125,7 @@ GrilleHypotheses::GrilleHypotheses(QWidget* parent) : QTableView(parent), modele
     setFont(QFont("Arial", 9));
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move within it
     horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
     verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
 
@@ -163,6 +164,8 @@ void GrilleHypotheses::afficher(const calc::Grille& grille)
     modele_->dimensionner(grille);
     for (std::size_t c = 0; c < grille.largeurs.size(); ++c)
         horizontalHeader()->resizeSection(static_cast<int>(c), px(grille.largeurs[c]));
+    scrollToTop();
+    horizontalScrollBar()->setValue(0);
 }
 
 void GrilleHypotheses::keyPressEvent(QKeyEvent* evenement)

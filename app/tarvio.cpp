@@ -44,6 +44,7 @@ tarvio::tarvio()
         p->quand_calcule = [this](const calc::Depart& d) { depart_ = d; };
     creer_menus();
     ordonner_tabulation();
+    nommer_pour_les_lecteurs_d_ecran();
 
     setFixedSize(fond->width(), fond->height() + menuBar()->sizeHint().height());
     move(screen()->availableGeometry().center() - rect().center());
@@ -106,14 +107,20 @@ void tarvio::creer_menus()
         return a;
     };
     QMenu* fichier = menu("mnfich", "&Fichier");
-    connect(action(fichier, "mnimprim", "&Imprimer"), &QAction::triggered, this, &tarvio::imprimer_rapport);
+    QAction* imprimer = action(fichier, "mnimprim", "&Imprimer");
+    imprimer->setShortcut(QKeySequence::Print);
+    connect(imprimer, &QAction::triggered, this, &tarvio::imprimer_rapport);
     fichier->addSeparator()->setObjectName("trait1");
-    connect(action(fichier, "mnquit", "&Quitter"), &QAction::triggered, this, &QWidget::close);
+    QAction* quitter = action(fichier, "mnquit", "&Quitter");
+    quitter->setShortcut(QKeySequence::Quit);
+    connect(quitter, &QAction::triggered, this, &QWidget::close);
     QAction* echeancier = action(menu("mncredit", "&Crédit"), "mnecheancier", "Tableau d'amortissement…");
     echeancier->setShortcut(QKeySequence("Ctrl+T"));
     connect(echeancier, &QAction::triggered, this, &tarvio::ouvrir_echeancier);
     QMenu* aide = menu("mnaide2", "&?");
-    connect(action(aide, "mnaide", "aide"), &QAction::triggered, this, [this] { ouvrir_aide(this); });
+    QAction* lire_aide = action(aide, "mnaide", "aide");
+    lire_aide->setShortcut(QKeySequence::HelpContents);
+    connect(lire_aide, &QAction::triggered, this, [this] { ouvrir_aide(this); });
     connect(action(aide, "mnapropos", "A propos"), &QAction::triggered, this, &tarvio::montrer_a_propos);
 }
 
@@ -132,6 +139,37 @@ void tarvio::ordonner_tabulation()
         precedent = suivant;
     }
     grille_->setFocus();
+}
+
+// What each control asks for, in French, unique in the window: a screen
+// reader would otherwise name the fields after their frame and the rate lists
+// by their contents. The tool tips serve as descriptions.
+void tarvio::nommer_pour_les_lecteurs_d_ecran()
+{
+    const std::pair<const char*, const char*> noms[] = {
+        {"MSFlexGrid1", "Tableau des hypothèses de crédit"},
+        {"Text1", "Montant de l'emprunt"},
+        {"Text2", "Périodes minimum"},
+        {"Text3", "Périodes maximum"},
+        {"Combo1", "Taux d'intérêt minimum"},
+        {"Combo2", "Taux d'intérêt maximum"},
+        {"Command1", "Calculer le tableau d'hypothèses"},
+        {"Text4", "Somme empruntée"},
+        {"Text5", "Taux d'intérêt annuel"},
+        {"Text6", "Montant de chaque remboursement"},
+        {"Command3", "Calculer le nombre de mensualités"},
+        {"Text7", "Montant de l'emprunt pour le calcul du taux"},
+        {"Text8", "Montant des mensualités"},
+        {"Text9", "Nombre de mensualités"},
+        {"Command2", "Calculer le taux"},
+        {"Option2(0)", "Durées en mois"},
+        {"Option2(1)", "Durées en années"},
+        {"Option3(0)", "Intérêts simples"},
+        {"Option3(1)", "Intérêts composés"},
+        {"Option3(2)", "Intérêts constants"},
+    };
+    for (auto [objet, nom] : noms)
+        findChild<QWidget*>(objet)->setAccessibleName(nom);
 }
 
 rapport::Fenetre tarvio::contenu_du_rapport() const

@@ -37,6 +37,7 @@ private:
     void creer_images(QWidget* fond);
     void creer_menus();
     void ordonner_tabulation();
+    void nommer_pour_les_lecteurs_d_ecran();
 
     void imprimer_rapport();
     void montrer_a_propos();
