@@ -10,7 +10,6 @@
 #include "nombres.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -19,7 +18,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
