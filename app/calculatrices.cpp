@@ -3,7 +3,6 @@
 #include "apparence.h"
 #include "champ_nombre.h"
 #include "messages.h"
-#include "nombres.h"
 #include "panneau_choix.h"
 
 #include <QLabel>
@@ -67,8 +66,8 @@ void PanneauMensualites::calculer()
     appliquer(r);
     if (!r.valeur)
         return;
-    double taux = calc::virg(texte(taux_)).value_or(0);
-    quand_calcule({.montant = calc::virg(texte(montant_)).value_or(0),
+    double taux = valeur(taux_);
+    quand_calcule({.montant = valeur(montant_),
                    .taux = taux > 1 ? taux : taux * 100,
                    .nombre = static_cast<int>(*r.valeur),
                    .periodes_par_an = choix_.en_annees() ? 1 : 12,
@@ -114,9 +113,9 @@ void PanneauTaux::calculer()
     appliquer(r);
     if (!r.valeur)
         return;
-    quand_calcule({.montant = calc::virg(texte(montant_)).value_or(0),
+    quand_calcule({.montant = valeur(montant_),
                    .taux = *r.valeur,
-                   .nombre = static_cast<int>(calc::virg(texte(nombre_)).value_or(0)),
+                   .nombre = static_cast<int>(valeur(nombre_)),
                    .note = choix_.formule() == 2 ? ""
                                                  : "Ce taux vient de la formule des intérêts simples ; le tableau "
                                                    "d'amortissement suit la méthode des annuités."});

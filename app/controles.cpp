@@ -139,6 +139,11 @@ std::string texte(const QComboBox* liste)
     return liste->currentText().toStdString();
 }
 
+double valeur(const QLineEdit* champ)
+{
+    return calc::virg(texte(champ)).value_or(0);
+}
+
 rapport::Champ champ_du_rapport(const QLabel* legende, const std::string& valeur)
 {
     return {legende->text().toStdString(), valeur};

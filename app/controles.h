@@ -70,4 +70,5 @@ public:
 // What a box shows, for calc/ and the report, which speak UTF-8.
 std::string texte(const QLineEdit* champ);
 std::string texte(const QComboBox* liste);
+double valeur(const QLineEdit* champ);  // 0 when the box holds no number
 rapport::Champ champ_du_rapport(const QLabel* legende, const std::string& valeur);

@@ -31,6 +31,35 @@ const int periodes[] = {12, 4, 1};  // in the order of the periodicity list
 const char* const noms_des_totaux[] = {"total_interets", "total_assurance", "total_frais", "cout_total", "taeg",
                                        "taea",           "endettement"};
 
+// A row of the form: the widget named for tests and screen readers, its
+// caption a label that gives it the focus, its unit after it.
+template <typename W>
+W* rangee(QFormLayout* formulaire, W* w, const char* nom, const QString& legende, const char* unite = nullptr)
+{
+    w->setObjectName(nom);
+    w->setAccessibleName(legende);
+    auto* ligne = new QHBoxLayout;
+    ligne->addWidget(w);
+    if (unite)
+        ligne->addWidget(new QLabel(unite));
+    formulaire->addRow(legende + " :", ligne);
+    if (auto* etiquette = qobject_cast<QLabel*>(formulaire->labelForField(ligne)))
+        etiquette->setBuddy(w);
+    return w;
+}
+
+QLineEdit* champ(QFormLayout* formulaire, const char* nom, const QString& legende, const char* unite)
+{
+    return rangee(formulaire, new QLineEdit, nom, legende, unite);
+}
+
+QComboBox* liste(QFormLayout* formulaire, const char* nom, const QString& legende, const QStringList& choix)
+{
+    QComboBox* l = rangee(formulaire, new QComboBox, nom, legende);
+    l->addItems(choix);
+    return l;
+}
+
 QGroupBox* groupe(const QString& titre, QFormLayout*& formulaire)
 {
     auto* boite = new QGroupBox(titre);
@@ -61,32 +90,6 @@ FenetreEcheancier::FenetreEcheancier(QWidget* parent) : QWidget(parent, Qt::Wind
         connect(l, &QComboBox::currentIndexChanged, this, &FenetreEcheancier::recalculer);
     resize(1100, 720);
     recalculer();
-}
-
-QLineEdit* FenetreEcheancier::champ(QFormLayout* formulaire, const char* nom, const QString& legende,
-                                    const QString& unite)
-{
-    auto* c = new QLineEdit;
-    c->setObjectName(nom);
-    c->setAccessibleName(legende);
-    auto* ligne = new QHBoxLayout;
-    ligne->addWidget(c);
-    ligne->addWidget(new QLabel(unite));
-    formulaire->addRow(legende + " :", ligne);
-    if (auto* etiquette = qobject_cast<QLabel*>(formulaire->labelForField(ligne)))
-        etiquette->setBuddy(c);
-    return c;
-}
-
-QComboBox* FenetreEcheancier::liste(QFormLayout* formulaire, const char* nom, const QString& legende,
-                                    const QStringList& choix)
-{
-    auto* l = new QComboBox;
-    l->setObjectName(nom);
-    l->setAccessibleName(legende);
-    l->addItems(choix);
-    formulaire->addRow(legende + " :", l);
-    return l;
 }
 
 QWidget* FenetreEcheancier::creer_pret()

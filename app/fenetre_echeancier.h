@@ -9,7 +9,6 @@
 class Graphique;
 class ModeleEcheancier;
 class QComboBox;
-class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,8 +28,6 @@ private:
     QWidget* creer_assurance_et_frais();
     QWidget* creer_situation();
     QWidget* creer_resultats();
-    QLineEdit* champ(QFormLayout* formulaire, const char* nom, const QString& legende, const QString& unite);
-    QComboBox* liste(QFormLayout* formulaire, const char* nom, const QString& legende, const QStringList& choix);
 
     calc::SaisieOffre saisie() const;
     void recalculer();

@@ -4,7 +4,6 @@
 #include "champ_nombre.h"
 #include "grille.h"
 #include "messages.h"
-#include "nombres.h"
 #include "panneau_choix.h"
 #include "remboursement.h"
 
@@ -66,7 +65,7 @@ void PanneauHypotheses::calculer_tableau()
         return;
     tableau_ = calc::prepare_grille(saisie());
     grille_.afficher(tableau_);
-    double montant = calc::virg(texte(montant_)).value_or(0);
+    double montant = valeur(montant_);
     grille_.modele()->remplir(calc::calcul_hypotheses(tableau_, montant, choix_.formule(), choix_.en_annees()));
 }
 
@@ -91,7 +90,7 @@ calc::Depart PanneauHypotheses::depart(const QModelIndex& cellule) const
 {
     auto ligne = static_cast<std::size_t>(cellule.row()), colonne = static_cast<std::size_t>(cellule.column());
     calc::Depart d;
-    d.montant = calc::virg(texte(montant_)).value_or(0);
+    d.montant = valeur(montant_);
     d.taux = ligne < tableau_.taux.size() ? tableau_.taux[ligne] : 0;
     d.nombre = colonne < tableau_.durees.size() ? tableau_.durees[colonne] : 0;
     d.periodes_par_an = choix_.en_annees() ? 1 : 12;

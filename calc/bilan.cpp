@@ -62,10 +62,8 @@ Bilan etablir_bilan(const Offre& offre)
     b.assurance = somme(b.lignes, [](const Ligne& l) { return l.assurance; });
     b.frais = centimes(offre.pret.frais) / 100.0;
     b.cout_total = (centimes(b.interets) + centimes(b.assurance) + centimes(b.frais)) / 100.0;
-    b.taeg = taeg(offre.pret);
-    Pret sans_assurance = offre.pret;
-    sans_assurance.taux_assurance = 0;
-    if (auto sans = taeg(sans_assurance); b.taeg && sans)
+    b.taeg = taeg(offre.pret, b.lignes);
+    if (auto sans = taeg(offre.pret, b.lignes, false); b.taeg && sans)
         b.taea = *b.taeg - *sans;
     b.endettement = endettement(offre, b.lignes);
     b.alertes = alertes(offre, b);

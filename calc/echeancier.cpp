@@ -210,13 +210,19 @@ std::vector<Ligne> echeancier(const Pret& pret)
 
 std::optional<double> taeg(const Pret& pret)
 {
+    return taeg(pret, echeancier(pret));
+}
+
+std::optional<double> taeg(const Pret& pret, const std::vector<Ligne>& lignes, bool avec_assurance)
+{
     auto c = conditions(pret);
-    if (!c)
+    if (!c || lignes.empty())
         return std::nullopt;
     std::vector<Flux> flux{{0, euros(c->capital - c->frais)}};
     int decalage = pret.en_debut_de_periode ? 1 : 0;
-    for (const Ligne& l : lignes(*c, pret))
-        flux.push_back({static_cast<double>(l.numero - decalage) / pret.periodes_par_an, -(l.echeance + l.assurance)});
+    for (const Ligne& l : lignes)
+        flux.push_back({static_cast<double>(l.numero - decalage) / pret.periodes_par_an,
+                        -(l.echeance + (avec_assurance ? l.assurance : 0))});
     return taux_actuariel(flux);
 }
 

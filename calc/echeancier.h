@@ -73,4 +73,9 @@ std::vector<Ligne> echeancier(const Pret& pret);
 // single rate (see taux_actuariel).
 std::optional<double> taeg(const Pret& pret);
 
+// The same from the loan's schedule, echeancier(pret), already at hand; without
+// the insurance premiums for the TAEA. The insurance never moves the other
+// columns, so one schedule serves both.
+std::optional<double> taeg(const Pret& pret, const std::vector<Ligne>& lignes, bool avec_assurance = true);
+
 }  // namespace calc
