@@ -22,10 +22,13 @@ QStringList lignes(const QString& pdf, const QString& ordre = "-raw")
     return texte.trimmed().split(QRegularExpression("\\s*\n\\s*"));
 }
 
-// The CUPS queue PDF has printed everything sent to it.
+// The CUPS queue PDF has printed everything sent to it; not while the server cannot say.
 bool file_vide()
 {
-    return poppler("lpstat", {"-o", "PDF"}).trimmed().isEmpty();
+    cups_job_t* travaux = nullptr;
+    int nombre = cupsGetJobs(&travaux, "PDF", 0, CUPS_WHICHJOBS_ACTIVE);
+    cupsFreeJobs(nombre, travaux);
+    return nombre == 0;
 }
 
 class Impression : public FenetreTest {
@@ -39,19 +42,20 @@ protected:
         deja_ = QDir(sortie).entryList({"*.pdf"});
     }
 
-    // The PDF the queue made of what was sent since SetUp; empty if none came.
-    QString pdf_sorti() const
+    // The PDF the queue made of the job `titre` sent since SetUp, once its job has
+    // ended (the file grows while the job runs); empty if none came.
+    QString pdf_sorti(const QString& titre) const
     {
         QString pdf;
-        if (!QTest::qWaitFor(file_vide, 120000))
-            return {};
-        bool sorti = QTest::qWaitFor([&] {
-            for (const QString& f : QDir(sortie).entryList({"*.pdf"}))
-                if (!deja_.contains(f))
-                    pdf = QDir(sortie).filePath(f);
-            return !pdf.isEmpty();
-        });
-        return sorti ? pdf : QString();
+        bool sorti = QTest::qWaitFor(
+            [&] {
+                for (const QString& f : QDir(sortie).entryList({titre + "*.pdf"}))
+                    if (!deja_.contains(f))
+                        pdf = QDir(sortie).filePath(f);
+                return !pdf.isEmpty();
+            },
+            120000);
+        return sorti && QTest::qWaitFor(file_vide, 120000) ? pdf : QString();
     }
 
 private:
@@ -68,7 +72,7 @@ TEST_F(Impression, RapportCompletEnPaysageSurLImprimanteParDefaut)
     controle<QAction>("mnimprim")->trigger();
     EXPECT_TRUE(capteur.vus.empty());
 
-    QString pdf = pdf_sorti();
+    QString pdf = pdf_sorti("Rapport_Tarvio");
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF came out";
     QStringList l = lignes(pdf);
     QString date = QLocale(QLocale::French, QLocale::France).toString(QDate::currentDate(), QLocale::ShortFormat);
@@ -91,7 +95,7 @@ TEST_F(Impression, EcheancierSurPlusieursPagesAvecSesTitres)
     QTest::mouseClick(echeancier->findChild<QWidget*>("imprimer"), Qt::LeftButton);
     EXPECT_TRUE(capteur.vus.empty());
 
-    QString pdf = pdf_sorti();
+    QString pdf = pdf_sorti("Tableau_d_amortissement");
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF came out";
     int pages = QRegularExpression("Pages:\\s+(\\d+)").match(poppler("pdfinfo", {pdf})).captured(1).toInt();
     EXPECT_GE(pages, 8);
