@@ -30,6 +30,7 @@ bench: build
 	build/bench/grand_tableau
 	TARVIO_MODULES=build/app build/bench/echeancier_fenetre
 	bench/demarrage.sh build
+	build/bench/impression_rapport
 
 install: build
 	cmake --install build --prefix $(PREFIX)

@@ -312,5 +312,5 @@ void FenetreEcheancier::imprimer_echeancier()
         return;
     rapport::Document document = rapport::echeancier(*offre_, bilan_, date_du_jour().toStdString());
     imprimer(this, {"Imprimer", "Tableau d'amortissement", "le tableau d'amortissement", "tableau-amortissement.pdf",
-                    [&document](QPrinter& imprimante) { return jouer(document, imprimante); }});
+                    [&document](QPrinter& imprimante, const Suivi&) { return jouer(document, imprimante); }, nullptr});
 }

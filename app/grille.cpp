@@ -104,6 +104,15 @@ QString ModeleGrille::texte_tabule(int r1, int r2, int c1, int c2) const
     return q(calc::texte_tabule(en_tetes_lignes_, en_tetes_colonnes_, cellules_, r1, r2, c1, c2));
 }
 
+rapport::GrilleImprimee ModeleGrille::textes() const
+{
+    rapport::GrilleImprimee g;
+    g.en_tetes_colonnes = en_tetes_colonnes_;
+    g.en_tetes_lignes = en_tetes_lignes_;
+    g.cellules = cellules_;
+    return g;
+}
+
 void ModeleGrille::marquer(const QModelIndex& index)
 {
     marque_ = index;
@@ -188,6 +197,18 @@ void GrilleHypotheses::keyPressEvent(QKeyEvent* evenement)
         }
     }
     QGuiApplication::clipboard()->setText(modele_->texte_tabule(r1, r2, c1, c2));
+}
+
+rapport::GrilleImprimee GrilleHypotheses::pour_impression() const
+{
+    rapport::GrilleImprimee g = modele_->textes();
+    g.largeur_en_tete = verticalHeader()->width();
+    g.hauteur_en_tete = horizontalHeader()->height();
+    for (int c = 0; c < modele_->columnCount(); ++c)
+        g.largeurs.push_back(columnWidth(c));
+    for (int r = 0; r < modele_->rowCount(); ++r)
+        g.hauteurs.push_back(rowHeight(r));
+    return g;
 }
 
 QList<QWidget*> GrilleHypotheses::surfaces() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "decoupage.h"
 #include "tableau.h"
 
 #include <QAbstractTableModel>
@@ -25,6 +26,8 @@ public:
     QString texte(const QModelIndex& index) const;
     // Tab-separated, headings included, for a spreadsheet.
     QString texte_tabule(int r1, int r2, int c1, int c2) const;
+    // The headings and cells, without their sizes.
+    rapport::GrilleImprimee textes() const;
 
     // The clicked cell stands out (bold, on yellow) while its total is shown.
     void marquer(const QModelIndex& index);
@@ -48,6 +51,9 @@ public:
     // Row 0 and column 0 take the emblem's size; the corner shows it.
     void preparer_coin(const QPixmap& embleme);
     void afficher(const calc::Grille& grille);
+
+    // Texts and sizes as the grid shows them, every row and column.
+    rapport::GrilleImprimee pour_impression() const;
 
     // Every part of the grid a mouse button can be pressed on.
     QList<QWidget*> surfaces() const;

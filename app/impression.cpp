@@ -1,114 +1,145 @@
 #include "impression.h"
 
-#include "apparence.h"
-#include "grille.h"
 #include "messages.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
-#include <QHeaderView>
-#include <QIdentityProxyModel>
-#include <QImage>
 #include <QLocale>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QStorageInfo>
+#include <QTemporaryFile>
+
+#include <cups/cups.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
-// The grid's texts without its colours or marks.
-class SansCouleurs : public QIdentityProxyModel {
+enum class Issue { fait, annule, en_panne };
+
+// A busy cursor while the pages are drawn; past half a second, a dialog
+// whose "Annuler" stops the job. The window keeps repainting meanwhile.
+class Progression {
 public:
-    using QIdentityProxyModel::QIdentityProxyModel;
-    QVariant data(const QModelIndex& index, int role) const override
+    explicit Progression(QWidget* fenetre) : dialogue_("Préparation des pages…", "Annuler", 0, 1, fenetre)
     {
-        if (role == Qt::BackgroundRole || role == Qt::ForegroundRole || role == Qt::FontRole)
-            return {};
-        return QIdentityProxyModel::data(index, role);
+        dialogue_.setObjectName("progression");
+        dialogue_.setWindowTitle("Impression");
+        dialogue_.setWindowModality(Qt::WindowModal);
+        dialogue_.setMinimumDuration(500);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
     }
+    ~Progression() { QApplication::restoreOverrideCursor(); }
+
+    bool operator()(int faites, int total)
+    {
+        dialogue_.setMaximum(total);
+        dialogue_.setValue(faites);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return !dialogue_.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialogue_;
 };
 
-QList<int> bords(const QHeaderView* en_tete, int depart)
+Issue tracer(QWidget* fenetre, QPrinter& imprimante, const TravailImpression& travail)
 {
-    QList<int> liste;
-    for (int i = 0; i < en_tete->count(); ++i)
-        liste << (depart += en_tete->sectionSize(i));
-    return liste;
+    bool annule = false;
+    Progression progression(fenetre);
+    bool trace = travail.tracer(imprimante, [&](int faites, int total) {
+        annule = !progression(faites, total);
+        return !annule;
+    });
+    return annule ? Issue::annule : trace ? Issue::fait : Issue::en_panne;
 }
 
-}  // namespace
-
-ImageDeLaGrille::ImageDeLaGrille(const GrilleHypotheses& grille, const QPixmap& embleme)
-    : vue_(std::make_unique<GrilleHypotheses>(nullptr))
+// Drawn into a file first and sent whole: the printer's own path would send
+// whatever was drawn when the user stops, and never says when CUPS refuses a job.
+Issue envoyer(QWidget* fenetre, const QPrinterInfo& destination, const TravailImpression& travail)
 {
-    auto* noir_et_blanc = new SansCouleurs(vue_.get());
-    noir_et_blanc->setSourceModel(grille.model());
-    vue_->setModel(noir_et_blanc);
-    colorer(vue_.get(), {QPalette::Base, QPalette::Window, QPalette::Button, QPalette::Light, QPalette::Midlight},
-            Qt::white);
-    colorer(vue_.get(), {QPalette::Text, QPalette::WindowText, QPalette::ButtonText, QPalette::Mid, QPalette::Dark},
-            Qt::black);
-    vue_->setFrameShape(QFrame::NoFrame);
-    vue_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    vue_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    vue_->preparer_coin(QPixmap::fromImage(embleme.toImage().convertToFormat(QImage::Format_Mono)));
-    for (int c = 0; c < grille.horizontalHeader()->count(); ++c)
-        vue_->horizontalHeader()->resizeSection(c, grille.horizontalHeader()->sectionSize(c));
-
-    QList<int> x = coupes_x(), y = coupes_y();
-    vue_->resize(x.isEmpty() ? embleme.width() : x.back(), y.isEmpty() ? embleme.height() : y.back());
-    vue_->setAttribute(Qt::WA_DontShowOnScreen);
-    vue_->show();  // lays the view out at its full size, off screen
-}
-
-ImageDeLaGrille::~ImageDeLaGrille() = default;
-
-QSize ImageDeLaGrille::taille() const
-{
-    return vue_->size();
-}
-
-QList<int> ImageDeLaGrille::coupes_x() const
-{
-    return bords(vue_->horizontalHeader(), vue_->verticalHeader()->width());
-}
-
-QList<int> ImageDeLaGrille::coupes_y() const
-{
-    return bords(vue_->verticalHeader(), vue_->horizontalHeader()->height());
-}
-
-// Drawn at three times the screen's resolution, about what a printer shows,
-// then reduced to one bit a pixel: a true black and white picture, small in
-// the print job.
-void ImageDeLaGrille::dessiner(QPainter& peintre, const QRect& source) const
-{
-    constexpr int finesse = 3;
-    QImage image(source.size() * finesse, QImage::Format_RGB32);
-    image.setDevicePixelRatio(finesse);
-    image.fill(Qt::white);
-    {
-        QPainter sur_image(&image);
-        vue_->render(&sur_image, QPoint(0, 0), QRegion(source), QWidget::DrawChildren);
+    QTemporaryFile fichier(QDir::temp().filePath("tarvio-XXXXXX.job"));
+    if (!fichier.open())
+        return Issue::en_panne;
+    QPrinter imprimante(destination, QPrinter::HighResolution);
+    imprimante.setDocName(travail.nom);
+    if (int pages = travail.pages ? travail.pages(imprimante) : 0; pages > 10) {
+        QString quoi = travail.quoi;
+        quoi[0] = quoi[0].toUpper();
+        if (!demander(fenetre, {(quoi + " tiendra sur %1 pages.\r\nVoulez-vous l'imprimer ?").arg(pages).toStdString(),
+                                travail.titre.toStdString(), calc::Icone::exclamation}))
+            return Issue::annule;
     }
-    peintre.drawImage(QRect(QPoint(0, 0), source.size()),
-                      image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither));
+    imprimante.setOutputFileName(fichier.fileName());  // no ".pdf": the printer's own format and page
+    if (Issue issue = tracer(fenetre, imprimante, travail); issue != Issue::fait)
+        return issue;
+
+    QPageLayout page = imprimante.pageLayout();
+    QByteArray format = page.pageSize().key().toUtf8();
+    cups_option_t options[] = {{const_cast<char*>("media"), format.data()},
+                               {const_cast<char*>("landscape"), const_cast<char*>("")}};
+    int nombre = page.orientation() == QPageLayout::Landscape ? 2 : 1;
+    int travail_cups =
+        cupsPrintFile(destination.printerName().toUtf8().constData(), fichier.fileName().toUtf8().constData(),
+                      travail.nom.toUtf8().constData(), nombre, options);
+    return travail_cups > 0 ? Issue::fait : Issue::en_panne;
 }
 
-namespace {
-
-bool enregistrer_en_pdf(QWidget* fenetre, const TravailImpression& travail)
+// Whether the file can be written, from the error its opening meets; empty when it can.
+QString essayer(const QString& chemin)
 {
-    QString chemin = QFileDialog::getSaveFileName(fenetre, "Enregistrer en PDF", QDir::home().filePath(travail.fichier),
-                                                  "Documents PDF (*.pdf)");
-    if (chemin.isEmpty())
-        return true;  // the user chose not to
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(chemin);
-    pdf.setDocName(travail.nom);
-    return travail.tracer(pdf);
+    int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_CREAT, 0666);
+    if (fd < 0)
+        return raison_d_echec(errno, chemin);
+    ::close(fd);
+    return {};
+}
+
+// A PDF cut short has no end of file mark; a full disk is the usual cause.
+QString verifier(const QString& chemin)
+{
+    QFile pdf(chemin);
+    if (pdf.open(QIODevice::ReadOnly) && pdf.size() > 6 && pdf.seek(pdf.size() - 6) && pdf.read(6).contains("%%EOF"))
+        return {};
+    QStorageInfo disque(QFileInfo(chemin).absolutePath());
+    return raison_d_echec(disque.bytesAvailable() < 1024 * 1024 ? ENOSPC : EIO, chemin);
+}
+
+// Until the file is written, or the user gives up; every failure says why.
+void enregistrer_en_pdf(QWidget* fenetre, const TravailImpression& travail)
+{
+    QString chemin = QDir::home().filePath(travail.fichier);
+    for (;;) {
+        chemin = QFileDialog::getSaveFileName(fenetre, "Enregistrer en PDF", chemin, "Documents PDF (*.pdf)");
+        if (chemin.isEmpty())
+            return;
+        if (!chemin.endsWith(".pdf", Qt::CaseInsensitive))
+            chemin += ".pdf";
+        QString raison = essayer(chemin);
+        if (raison.isEmpty()) {
+            QPrinter pdf(QPrinter::HighResolution);
+            pdf.setOutputFileName(chemin);
+            pdf.setDocName(travail.nom);
+            Issue issue = tracer(fenetre, pdf, travail);
+            raison = issue == Issue::fait ? verifier(chemin) : raison_d_echec(EIO, chemin);
+            if (issue == Issue::fait && raison.isEmpty())
+                return;
+            QFile::remove(chemin);  // nothing half written stays behind
+            if (issue == Issue::annule)
+                return;
+        }
+        if (!demander(fenetre, {"Le fichier PDF n'a pas pu être écrit : " + raison.toStdString() +
+                                    "\r\nVoulez-vous l'enregistrer ailleurs ?",
+                                travail.titre.toStdString(), calc::Icone::critique}))
+            return;
+    }
 }
 
 }  // namespace
@@ -120,17 +151,30 @@ void imprimer(QWidget* fenetre, const TravailImpression& travail)
     if (defaut.isNull()) {
         panne = "Aucune imprimante par défaut n'est installée.";
     } else {
-        QPrinter imprimante(defaut, QPrinter::HighResolution);
-        imprimante.setDocName(travail.nom);
-        if (travail.tracer(imprimante))
+        if (envoyer(fenetre, defaut, travail) != Issue::en_panne)
             return;
         panne = "L'imprimante « " + defaut.printerName().toStdString() + " » n'a pas pu imprimer " + quoi + ".";
     }
-    if (!demander(fenetre, {panne + "\r\nVoulez-vous enregistrer " + quoi + " dans un fichier PDF ?", titre,
-                            calc::Icone::exclamation}))
-        return;
-    if (!enregistrer_en_pdf(fenetre, travail))
-        afficher_message(fenetre, {"Le fichier PDF n'a pas pu être écrit.", titre, calc::Icone::critique});
+    if (demander(fenetre, {panne + "\r\nVoulez-vous enregistrer " + quoi + " dans un fichier PDF ?", titre,
+                           calc::Icone::exclamation}))
+        enregistrer_en_pdf(fenetre, travail);
+}
+
+QString raison_d_echec(int erreur, const QString& chemin)
+{
+    QString dossier = QDir::toNativeSeparators(QFileInfo(chemin).absolutePath());
+    switch (erreur) {
+    case ENOENT:
+    case ENOTDIR: return "le dossier « " + dossier + " » n'existe pas.";
+    case EACCES:
+    case EPERM: return "vous n'avez pas le droit d'écrire dans le dossier « " + dossier + " ».";
+    case EROFS: return "le dossier « " + dossier + " » est en lecture seule.";
+    case ENOSPC:
+    case EDQUOT: return "le disque est plein.";
+    case EIO: return "l'écriture s'est arrêtée avant la fin.";
+    case EISDIR: return "« " + QDir::toNativeSeparators(chemin) + " » est un dossier.";
+    default: return "le système a refusé de l'écrire (" + QString::fromLocal8Bit(strerror(erreur)) + ").";
+    }
 }
 
 QString date_du_jour()

@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 
@@ -110,6 +111,8 @@ void tarvio::creer_menus()
     QAction* imprimer = action(fichier, "mnimprim", "&Imprimer");
     imprimer->setShortcut(QKeySequence::Print);
     connect(imprimer, &QAction::triggered, this, &tarvio::imprimer_rapport);
+    connect(action(fichier, "mnapercu", "Aperçu avant impression…"), &QAction::triggered, this,
+            &tarvio::apercu_rapport);
     fichier->addSeparator()->setObjectName("trait1");
     QAction* quitter = action(fichier, "mnquit", "&Quitter");
     quitter->setShortcut(QKeySequence::Quit);
@@ -182,16 +185,47 @@ rapport::Fenetre tarvio::contenu_du_rapport() const
     };
 }
 
-void tarvio::imprimer_rapport()
+TableauImprime tarvio::tableau_imprime() const
+{
+    return {grille_->pour_impression(), grille_->font(), embleme_->pixmap().toImage()};
+}
+
+std::optional<std::vector<rapport::Operation>> tarvio::rapport_a_imprimer()
 {
     rapport::Impression impression = rapport::composer(contenu_du_rapport());
     if (impression.refus) {
         afficher_message(this, *impression.refus);
-        return;
+        return std::nullopt;
     }
-    ImageDeLaGrille image(*grille_, embleme_->pixmap());
-    imprimer(this, {"Menu imprimer", "Rapport Tarvio", "le rapport", "rapport-tarvio.pdf",
-                    [&](QPrinter& imprimante) { return jouer(impression.operations, imprimante, image); }});
+    return impression.operations;
+}
+
+void tarvio::imprimer_rapport()
+{
+    auto operations = rapport_a_imprimer();
+    if (!operations)
+        return;
+    TableauImprime tableau = tableau_imprime();
+    imprimer(this,
+             {"Menu imprimer", "Rapport Tarvio", "le rapport", "rapport-tarvio.pdf",
+              [&](QPrinter& imprimante, const Suivi& suivi) { return jouer(*operations, imprimante, tableau, suivi); },
+              [&](QPrinter& imprimante) { return nombre_de_pages(*operations, imprimante, tableau); }});
+}
+
+// The same report, on the default printer's pages where there is one.
+void tarvio::apercu_rapport()
+{
+    auto operations = rapport_a_imprimer();
+    if (!operations)
+        return;
+    TableauImprime tableau = tableau_imprime();
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setDocName("Rapport Tarvio");
+    QPrintPreviewDialog apercu(&imprimante, this);
+    apercu.setObjectName("apercu");
+    apercu.setWindowTitle("Aperçu avant impression");
+    connect(&apercu, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) { jouer(*operations, *p, tableau); });
+    apercu.exec();
 }
 
 // One at a time; a new one starts from the last loan computed. A closed one

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grille_sur_papier.h"
 #include "offre.h"
 #include "rapport.h"
 
@@ -39,7 +40,11 @@ private:
     void ordonner_tabulation();
     void nommer_pour_les_lecteurs_d_ecran();
 
+    TableauImprime tableau_imprime() const;
+    // The report's operations, or none after the message saying why.
+    std::optional<std::vector<rapport::Operation>> rapport_a_imprimer();
     void imprimer_rapport();
+    void apercu_rapport();
     void montrer_a_propos();
     void ouvrir_echeancier();
 

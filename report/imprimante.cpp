@@ -11,41 +11,57 @@
 
 namespace {
 
-template <class... F>
-struct Selon : F... {
-    using F::operator()...;
-};
-
-// The last edge at or before `limite`, past `debut`; `limite` itself where
-// no edge would make progress.
-int couper(const QList<int>& coupes, int debut, int limite)
+// Set before the first page, which it shapes.
+void orienter(const std::vector<rapport::Operation>& operations, QPrinter& imprimante)
 {
-    int meilleure = limite;
-    for (int c : coupes)
-        if (c > debut && c <= limite)
-            meilleure = c;
-    return meilleure;
+    for (const auto& op : operations)
+        if (auto* o = std::get_if<rapport::Orientation>(&op)) {
+            imprimante.setPageOrientation(o->paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
+            return;
+        }
 }
 
-// Bands [debut, fin) covering 0 .. longueur, the first at most `premiere`
-// long and the others at most `suivante`.
-QList<std::pair<int, int>> bandes(const QList<int>& coupes, int longueur, int premiere, int suivante)
+QFont police_du_pied()
 {
-    QList<std::pair<int, int>> liste;
-    for (int debut = 0, place = std::max(1, premiere); debut < longueur; place = std::max(1, suivante)) {
-        int fin = std::min(longueur, couper(coupes, debut, debut + place));
-        liste.append({debut, fin});
-        debut = fin;
+    return QFont("arial", 9);
+}
+
+// The printer's page as the grid's pieces see it: screen pixels, less a
+// line and a half at the foot for the page number.
+class Page {
+public:
+    explicit Page(QPrinter& imprimante)
+        : par_twip(imprimante.resolution() / 1440.0), par_pixel(imprimante.resolution() / 96.0),
+          taille(imprimante.pageLayout().paintRectPixels(imprimante.resolution()).size()),
+          pied(1.5 * QFontMetricsF(police_du_pied(), &imprimante).lineSpacing())
+    {
     }
-    return liste;
+
+    // The grid's pieces, the first from `image` down its page.
+    std::vector<rapport::Morceau> morceaux(const TableauImprime& tableau, const rapport::Image& image) const
+    {
+        rapport::Place place{taille.width() / par_pixel, (taille.height() - pied) / par_pixel};
+        return rapport::decouper(tableau.grille, place, place.hauteur - image.y * par_twip / par_pixel);
+    }
+
+    const double par_twip, par_pixel;  // device units
+    const QSize taille;
+    const double pied;
+};
+
+const rapport::Image* image_du(const std::vector<rapport::Operation>& operations)
+{
+    for (const auto& op : operations)
+        if (auto* i = std::get_if<rapport::Image>(&op))
+            return i;
+    return nullptr;
 }
 
 class Lecteur {
 public:
-    Lecteur(QPrinter& imprimante, QPainter& peintre, const ImageDecoupable& image)
-        : imprimante_(imprimante), peintre_(peintre), image_(image), par_twip_(imprimante.resolution() / 1440.0),
-          par_pixel_(imprimante.resolution() / 96.0),
-          page_(imprimante.pageLayout().paintRectPixels(imprimante.resolution()).size()), police_("arial", 10)
+    Lecteur(QPrinter& imprimante, QPainter& peintre, const TableauImprime& tableau, const Suivi& suivi)
+        : imprimante_(imprimante), peintre_(peintre), tableau_(tableau), suivi_(suivi), page_(imprimante),
+          police_("arial", 10)
     {
     }
 
@@ -63,72 +79,84 @@ public:
         }
     }
 
+    // The first piece here, the others on pages of their own once the report's page is done.
     void operator()(const rapport::Image& i)
     {
-        QPointF coin(i.x * par_twip_, i.y * par_twip_);
-        QSize taille = image_.taille();
-        auto colonnes = bandes(image_.coupes_x(), taille.width(), int((page_.width() - coin.x()) / par_pixel_),
-                               int((page_.width() - coin.x()) / par_pixel_));
-        auto lignes = bandes(image_.coupes_y(), taille.height(), int((page_.height() - coin.y()) / par_pixel_),
-                             int(page_.height() / par_pixel_));
-        for (const auto& [gauche, droite] : colonnes)
-            for (const auto& [haut, bas] : lignes) {
-                QRect morceau(gauche, haut, droite - gauche, bas - haut);
-                if (suite_.isEmpty() && morceau.topLeft() == QPoint(0, 0))
-                    dessiner(morceau, coin);
-                else
-                    suite_.append(morceau);
-            }
-        coin_suite_x_ = coin.x();
+        coin_ = QPointF(i.x * page_.par_twip, i.y * page_.par_twip);
+        morceaux_ = page_.morceaux(tableau_, i);
+        dessiner_morceau(0);
     }
 
     void operator()(const rapport::Fin&)
     {
-        for (const QRect& morceau : std::exchange(suite_, {})) {
-            imprimante_.newPage();
-            dessiner(morceau, QPointF(coin_suite_x_, 0));
+        const int total = std::max<int>(1, static_cast<int>(morceaux_.size()));
+        for (int page = 1; page <= total && !annule_; ++page) {
+            if (page > 1) {
+                imprimante_.newPage();
+                coin_.setY(0);
+                dessiner_morceau(static_cast<std::size_t>(page - 1));
+            }
+            numeroter(page, total);
+            annule_ = suivi_ && !suivi_(page, total);
         }
     }
 
+    bool annule() const { return annule_; }
+
 private:
-    void dessiner(const QRect& morceau, QPointF ou)
+    void dessiner_morceau(std::size_t i)
     {
         peintre_.save();
-        peintre_.translate(ou);
-        peintre_.scale(par_pixel_, par_pixel_);
-        peintre_.setClipRect(QRect(QPoint(0, 0), morceau.size()));
-        image_.dessiner(peintre_, morceau);
+        peintre_.translate(coin_);
+        dessiner(peintre_, tableau_, morceaux_[i], page_.par_pixel);
         peintre_.restore();
+    }
+
+    // A single page needs no number.
+    void numeroter(int page, int total)
+    {
+        if (total < 2)
+            return;
+        peintre_.setFont(police_du_pied());
+        QRectF pied(0, page_.taille.height() - page_.pied, page_.taille.width(), page_.pied);
+        peintre_.drawText(pied, Qt::AlignHCenter | Qt::AlignBottom, QString("Page %1 / %2").arg(page).arg(total));
     }
 
     QPrinter& imprimante_;
     QPainter& peintre_;
-    const ImageDecoupable& image_;
-    double par_twip_, par_pixel_;  // device units
-    QSize page_;
+    const TableauImprime& tableau_;
+    const Suivi& suivi_;
+    const Page page_;
     QFont police_;
     double y_ = 0;
-    QList<QRect> suite_;  // pieces of the picture for the pages after the report's
-    double coin_suite_x_ = 0;
+    QPointF coin_;
+    std::vector<rapport::Morceau> morceaux_;
+    bool annule_ = false;
 };
 
 }  // namespace
 
-bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& imprimante, const ImageDecoupable& image)
+int nombre_de_pages(const std::vector<rapport::Operation>& operations, QPrinter& imprimante,
+                    const TableauImprime& tableau)
 {
-    for (const auto& op : operations)
-        if (auto* o = std::get_if<rapport::Orientation>(&op)) {
-            imprimante.setPageOrientation(o->paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
-            break;
-        }
+    orienter(operations, imprimante);
+    const rapport::Image* image = image_du(operations);
+    return image ? static_cast<int>(Page(imprimante).morceaux(tableau, *image).size()) : 1;
+}
+
+bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& imprimante, const TableauImprime& tableau,
+           const Suivi& suivi)
+{
+    orienter(operations, imprimante);
     QPainter peintre;
     if (!peintre.begin(&imprimante))
         return false;
-    Lecteur lecteur(imprimante, peintre, image);
+    Lecteur lecteur(imprimante, peintre, tableau, suivi);
     for (const auto& op : operations)
         std::visit(lecteur, op);
     peintre.end();
-    return imprimante.printerState() != QPrinter::Error && imprimante.printerState() != QPrinter::Aborted;
+    return !lecteur.annule() && imprimante.printerState() != QPrinter::Error &&
+           imprimante.printerState() != QPrinter::Aborted;
 }
 
 namespace {

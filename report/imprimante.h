@@ -6,32 +6,26 @@
 #include "document.h"
 #include "rapport.h"
 
-#include <QList>
-#include <QRect>
-#include <QSize>
+#include "grille_sur_papier.h"
 
+#include <functional>
 #include <vector>
 
-class QPainter;
 class QPrinter;
 
-// A picture drawn on demand, region by region, so that a large table never
-// has to exist as one huge image. Sizes are screen pixels (15 twips each).
-class ImageDecoupable {
-public:
-    virtual ~ImageDecoupable() = default;
-    virtual QSize taille() const = 0;
-    // Where the picture may be cut between pages (column and row edges).
-    virtual QList<int> coupes_x() const = 0;
-    virtual QList<int> coupes_y() const = 0;
-    // Draws `source` with its top left corner at the painter's origin.
-    virtual void dessiner(QPainter& peintre, const QRect& source) const = 0;
-};
+// Told after each page the pages done and their number; false stops the job.
+using Suivi = std::function<bool(int faites, int total)>;
 
-// False when the printer could not be opened or reported an error. A
-// picture larger than the page continues on further pages, cut between
-// cells where possible, after the report's own page.
-bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& imprimante, const ImageDecoupable& image);
+// The pages the report takes on this printer, after setting its orientation.
+int nombre_de_pages(const std::vector<rapport::Operation>& operations, QPrinter& imprimante,
+                    const TableauImprime& tableau);
+
+// False when the printer could not be opened or reported an error, or when
+// `suivi` stopped the job. A table larger than the rest of the first page
+// continues on further pages, after the report's own, with its headings
+// repeated and every page numbered.
+bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& imprimante, const TableauImprime& tableau,
+           const Suivi& suivi = {});
 
 // A document on as many pages as it takes, its table's heading row at the top
 // of each, the page numbers at their feet. False as above.

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressDialog>
 
 CapteurMessages::CapteurMessages()
 {
@@ -16,11 +17,16 @@ CapteurMessages::CapteurMessages()
             vus.push_back({boite->text(), boite->windowTitle(), boite->icon()});
             if (pendant)
                 pendant();
-            boite->done(QMessageBox::Yes);
-        } else if (auto* dialogue = qobject_cast<QFileDialog*>(modale)) {
-            dialogue->selectFile(fichier);
-            static_cast<QDialog*>(dialogue)->accept();
+            boite->done(reponse);
+        } else if (auto* choix = qobject_cast<QFileDialog*>(modale)) {
+            choix->selectFile(fichier);
+            static_cast<QDialog*>(choix)->accept();
+        } else if (auto* autre = qobject_cast<QDialog*>(modale); autre && dialogue) {
+            dialogue(autre);
         }
+        for (QWidget* w : QApplication::allWidgets())
+            if (auto* progression = qobject_cast<QProgressDialog*>(w); progression && annuler)
+                progression->cancel();
     });
     minuterie_.start(2);
 }

@@ -28,13 +28,18 @@ struct MessageVu {
 };
 
 // Closes every message box that opens while it lives, once `pendant` has run,
-// and keeps what each showed, answering Yes where asked; a file dialog gets `fichier`.
+// and keeps what each showed, answering `reponse` where asked; a file dialog
+// gets `fichier`; any other dialog goes to `dialogue`, which must close it.
+// With `annuler`, a progress dialog is cancelled as soon as it exists.
 class CapteurMessages {
 public:
     CapteurMessages();
     std::vector<MessageVu> vus;
     QString fichier;
     std::function<void()> pendant;
+    QMessageBox::StandardButton reponse = QMessageBox::Yes;
+    std::function<void(QDialog*)> dialogue;
+    bool annuler = false;
 
 private:
     QTimer minuterie_;

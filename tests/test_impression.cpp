@@ -1,12 +1,19 @@
 // Reports through a real CUPS server into its PDF queue, read back with
 // poppler; and the way out when there is no printer.
 #include "fenetre_test.h"
+#include "impression.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cups/cups.h>
@@ -58,6 +65,16 @@ protected:
         return sorti && QTest::qWaitFor(file_vide, 120000) ? pdf : QString();
     }
 
+    // 97 rates from 1 % to 25 %, 39 durations from 2 to 40 years.
+    void grand_tableau() const
+    {
+        controle<QRadioButton>("Option2(1)")->click();
+        remplir_les_cases({"100000", "2", "40"});
+        controle<QComboBox>("Combo1")->setCurrentText("1");
+        controle<QComboBox>("Combo2")->setCurrentText("25");
+        QTest::mouseClick(controle("Command1"), Qt::LeftButton);
+    }
+
 private:
     QStringList deja_;
 };
@@ -80,7 +97,90 @@ TEST_F(Impression, RapportCompletEnPaysageSurLImprimanteParDefaut)
     EXPECT_TRUE(l.contains("Montant de l'emprunt :.............. : 10000"));
     EXPECT_EQ(l.count(QString(62, '=')), 2);
     EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Page rot:\\s+90")));
-    EXPECT_GE(poppler("pdfimages", {"-list", pdf}).count(" image "), 1);  // the grid's picture
+    EXPECT_EQ(poppler("pdfimages", {"-list", pdf}).count(" image "), 1);  // the emblem, the grid being text
+    // The grid below, as text: its headings, then a rate and its figures a line (simple interest:
+    // 10 000 € and 4 % of it over 12 months); one page, no number.
+    int debut = static_cast<int>(l.indexOf(
+        "12 Mensualités 13 Mensualités 14 Mensualités 15 Mensualités 16 Mensualités 17 Mensualités 18 Mensualités"));
+    ASSERT_GE(debut, 0) << l.join('\n').toStdString();
+    EXPECT_TRUE(l.value(debut + 1).startsWith("4 % 866,67 € 802,56 €")) << l.value(debut + 1).toStdString();
+    EXPECT_TRUE(l.value(debut + 5).startsWith("5 % ")) << l.value(debut + 5).toStdString();
+    EXPECT_FALSE(l.join(' ').contains("Page 1"));
+}
+
+// A table of many pages: asked first, then every page readable by itself.
+TEST_F(Impression, GrandTableauPageParPageAvecSesTitres)
+{
+    grand_tableau();
+    CapteurMessages capteur;
+    controle<QAction>("mnimprim")->trigger();
+
+    QString pdf = pdf_sorti("Rapport_Tarvio");
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF came out";
+    int pages = QRegularExpression("Pages:\\s+(\\d+)").match(poppler("pdfinfo", {pdf})).captured(1).toInt();
+    ASSERT_EQ(capteur.vus.size(), 1u);
+    EXPECT_EQ(capteur.vus[0].texte, QString("Le rapport tiendra sur %1 pages.\nVoulez-vous l'imprimer ?").arg(pages));
+    EXPECT_GT(pages, 10);
+    EXPECT_LT(QFileInfo(pdf).size(), 500 * 1024);
+
+    QRegularExpression taux("^\\d+(,\\d+)? %$", QRegularExpression::MultilineOption), somme("\\d[\\d\\h]*,\\d\\d €");
+    QStringList sommes;
+    for (int page = 1; page <= pages; ++page) {
+        QString texte = poppler("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+        EXPECT_TRUE(texte.contains("Annuités") && texte.contains(taux)) << "page " << page;
+        EXPECT_TRUE(texte.contains(QString("Page %1 / %2").arg(page).arg(pages))) << "page " << page;
+        for (const auto& m : somme.globalMatch(texte))
+            sommes << m.captured().simplified();
+    }
+    // Every figure of the grid once, none of another.
+    auto* grille = controle<QTableView>("MSFlexGrid1");
+    QStringList cellules;
+    for (int r = 0; r < grille->model()->rowCount(); ++r)
+        for (int c = 0; c < grille->model()->columnCount(); ++c)
+            cellules << grille->model()->index(r, c).data().toString().simplified();  // spaces as poppler reads them
+    sommes.sort(), cellules.sort();
+    EXPECT_EQ(sommes.size(), 97 * 39);
+    EXPECT_TRUE(sommes == cellules);
+
+    // The preview, after the print command, shows the same pages.
+    QStringList fichier;
+    for (QAction* a : controle<QMenu>("mnfich")->actions())
+        fichier << a->objectName();
+    EXPECT_EQ(fichier, QStringList({"mnimprim", "mnapercu", "trait1", "mnquit"}));
+    int apercu = 0;
+    capteur.dialogue = [&](QDialog* d) {
+        apercu = d->findChild<QPrintPreviewWidget*>()->pageCount();
+        d->reject();
+    };
+    controle<QAction>("mnapercu")->trigger();
+    EXPECT_EQ(apercu, pages);
+}
+
+// Non to the question, or Annuler while the pages are drawn: nothing reaches the printer.
+TEST_F(Impression, NonOuAnnulerNEnvoieRien)
+{
+    grand_tableau();
+    auto travaux = [] {
+        cups_job_t* liste = nullptr;
+        int nombre = cupsGetJobs(&liste, "PDF", 0, CUPS_WHICHJOBS_ALL);
+        cupsFreeJobs(nombre, liste);
+        return nombre;
+    };
+    int avant = travaux();
+    {
+        CapteurMessages capteur;
+        capteur.reponse = QMessageBox::No;
+        controle<QAction>("mnimprim")->trigger();
+        EXPECT_EQ(capteur.vus.size(), 1u);
+    }
+    {
+        CapteurMessages capteur;
+        capteur.annuler = true;
+        controle<QAction>("mnimprim")->trigger();
+        EXPECT_EQ(capteur.vus.size(), 1u);  // the question only: a job stopped is no failure
+    }
+    EXPECT_EQ(travaux(), avant);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // 480 lines on as many pages as they take, each headed with the columns.
@@ -111,19 +211,36 @@ TEST_F(Impression, EcheancierSurPlusieursPagesAvecSesTitres)
 
 using SansImprimante = FenetreTest;
 
-TEST_F(SansImprimante, ProposeUnPdf)
+// The PDF offered instead, ".pdf" added to its name; a place it cannot be
+// written says why and offers another.
+TEST_F(SansImprimante, ProposeUnPdfEtUnAutreEndroitSiBesoin)
 {
     cupsSetServer("/nonexistent/cups.sock");
     controle<QLineEdit>("Text4")->setText("10000");
     QTemporaryDir dossier;
     CapteurMessages capteur;
-    capteur.fichier = dossier.filePath("rapport.pdf");
+    capteur.fichier = dossier.filePath("absent/rapport.pdf");
+    capteur.pendant = [&] {  // after the first failure
+        if (capteur.vus.size() == 2)
+            capteur.fichier = dossier.filePath("rapport");
+    };
     controle<QAction>("mnimprim")->trigger();
     cupsSetServer(nullptr);
-    ASSERT_EQ(capteur.vus.size(), 1u);
+    ASSERT_EQ(capteur.vus.size(), 2u);
     EXPECT_EQ(capteur.vus[0].texte, "Aucune imprimante par défaut n'est installée.\n"
                                     "Voulez-vous enregistrer le rapport dans un fichier PDF ?");
-    EXPECT_EQ(lignes(capteur.fichier, "-layout").mid(0, 2),
+    EXPECT_TRUE(capteur.vus[1].texte.startsWith("Le fichier PDF n'a pas pu être écrit : le dossier « /"));
+    EXPECT_TRUE(capteur.vus[1].texte.endsWith("/absent » n'existe pas.\nVoulez-vous l'enregistrer ailleurs ?"));
+    EXPECT_EQ(capteur.vus[1].icone, QMessageBox::Critical);
+    EXPECT_EQ(lignes(dossier.filePath("rapport.pdf"), "-layout").mid(0, 2),
               QStringList({"Somme empruntée :...... : 10000",
                            "Taux d'interet :.............. : 0.00% Montant remboursement : 0"}));
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"rapport.pdf"});
+}
+
+TEST(RaisonDEchec, DitCeQuiEmpeche)
+{
+    EXPECT_EQ(raison_d_echec(EACCES, "/srv/a/r.pdf"), "vous n'avez pas le droit d'écrire dans le dossier « /srv/a ».");
+    EXPECT_EQ(raison_d_echec(EROFS, "/media/cd/r.pdf"), "le dossier « /media/cd » est en lecture seule.");
+    EXPECT_EQ(raison_d_echec(ENOSPC, "/tmp/r.pdf"), "le disque est plein.");
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+// The hypothesis grid drawn on paper as text and lines, piece by piece.
+
+#include "decoupage.h"
+
+#include <QFont>
+#include <QImage>
+
+class QPainter;
+
+// The grid as it is printed: its texts and sizes, its face, the emblem of its corner.
+struct TableauImprime {
+    rapport::GrilleImprimee grille;
+    QFont police;
+    QImage embleme;
+};
+
+// Draws the piece's cells under and beside their headings, black on white,
+// with its top left corner at the painter's origin; `par_pixel` device units
+// a screen pixel.
+void dessiner(QPainter& peintre, const TableauImprime& tableau, const rapport::Morceau& morceau, double par_pixel);
