@@ -151,7 +151,13 @@ bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& impriman
     QPainter peintre;
     if (!peintre.begin(&imprimante))
         return false;
-    Lecteur lecteur(imprimante, peintre, tableau, suivi);
+    // The emblem at the printer's resolution, smoothed once rather than blown up pixel by pixel on paper.
+    TableauImprime net{tableau.grille, tableau.police,
+                       tableau.embleme.scaled(QSizeF(tableau.grille.largeur_en_tete, tableau.grille.hauteur_en_tete)
+                                                      .toSize() *
+                                                  imprimante.resolution() / 96,
+                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation)};
+    Lecteur lecteur(imprimante, peintre, net, suivi);
     for (const auto& op : operations)
         std::visit(lecteur, op);
     peintre.end();
