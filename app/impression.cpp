@@ -86,9 +86,9 @@ Issue envoyer(QWidget* fenetre, const QPrinterInfo& destination, const TravailIm
     cups_option_t options[] = {{const_cast<char*>("media"), format.data()},
                                {const_cast<char*>("landscape"), const_cast<char*>("")}};
     int nombre = page.orientation() == QPageLayout::Landscape ? 2 : 1;
-    int travail_cups =
-        cupsPrintFile(destination.printerName().toUtf8().constData(), fichier.fileName().toUtf8().constData(),
-                      travail.nom.toUtf8().constData(), nombre, options);
+    QByteArray file = destination.printerName().section('/', 0, 0).toUtf8();  // the queue, not its instance
+    int travail_cups = cupsPrintFile(file.constData(), fichier.fileName().toUtf8().constData(),
+                                     travail.nom.toUtf8().constData(), nombre, options);
     return travail_cups > 0 ? Issue::fait : Issue::en_panne;
 }
 

@@ -1,10 +1,8 @@
 // The schedule window on a keystroke: a 480-month loan recomputed and shown
 // in its table and chart, painted, from one changed character of its rate.
-#include "application.h"
-#include "tarvio.h"
+#include "banc.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -16,34 +14,31 @@
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    preparer_application(application);
-    tarvio fenetre;
-    fenetre.findChild<QAction*>("mnecheancier")->trigger();
-    auto* echeancier = fenetre.findChild<QWidget*>("Echeancier");
-    if (!echeancier || !QTest::qWaitForWindowExposed(echeancier))
-        return 1;
-    echeancier->findChild<QLineEdit*>("montant")->setText("350000");
-    echeancier->findChild<QLineEdit*>("nombre")->setText("480");
-    echeancier->findChild<QLineEdit*>("taux_assurance")->setText("0,36");
-    auto* taux = echeancier->findChild<QLineEdit*>("taux");
-    auto* onglets = echeancier->findChild<QTabWidget*>();
+    return sur_la_fenetre(argc, argv, [](tarvio& fenetre) {
+        fenetre.findChild<QAction*>("mnecheancier")->trigger();
+        auto* echeancier = fenetre.findChild<QWidget*>("Echeancier");
+        if (!echeancier || !QTest::qWaitForWindowExposed(echeancier))
+            return 1;
+        echeancier->findChild<QLineEdit*>("montant")->setText("350000");
+        echeancier->findChild<QLineEdit*>("nombre")->setText("480");
+        echeancier->findChild<QLineEdit*>("taux_assurance")->setText("0,36");
+        auto* taux = echeancier->findChild<QLineEdit*>("taux");
+        auto* onglets = echeancier->findChild<QTabWidget*>();
 
-    for (int onglet : {0, 1}) {
-        onglets->setCurrentIndex(onglet);
-        std::vector<double> temps;
-        for (int i = 0; i < 41; ++i) {
-            QElapsedTimer chrono;
-            chrono.start();
-            taux->setText(i % 2 ? "3,45" : "3,4");
-            echeancier->repaint();
-            temps.push_back(chrono.nsecsElapsed() / 1e6);
+        for (int onglet : {0, 1}) {
+            onglets->setCurrentIndex(onglet);
+            std::vector<double> temps;
+            for (int i = 0; i < 41; ++i) {
+                QElapsedTimer chrono;
+                chrono.start();
+                taux->setText(i % 2 ? "3,45" : "3,4");
+                echeancier->repaint();
+                temps.push_back(chrono.nsecsElapsed() / 1e6);
+            }
+            std::nth_element(temps.begin(), temps.begin() + 20, temps.end());
+            std::printf("Frappe jusqu'à la fenêtre repeinte, onglet %s : %.2f ms (médiane de 41)\n",
+                        onglet ? "graphique" : "échéancier", temps[20]);
         }
-        std::nth_element(temps.begin(), temps.begin() + 20, temps.end());
-        std::printf("Frappe jusqu'à la fenêtre repeinte, onglet %s : %.2f ms (médiane de 41)\n",
-                    onglet ? "graphique" : "échéancier", temps[20]);
-    }
-    return 0;
+        return 0;
+    });
 }

@@ -1,9 +1,8 @@
 // The largest hypothesis table (years 2 to 240, rates 1 % to 25 %): time from
 // the click to the table painted in the grid, against computing the same cells
 // alone; growth of the process; time to paint the grid after a page scroll.
-#include "application.h"
+#include "banc.h"
 #include "grille.h"
-#include "tarvio.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,26 +43,13 @@ double mediane_ms(int fois, F f)
     return temps[fois / 2];
 }
 
-}  // namespace
-
-int main(int argc, char* argv[])
+// The figures of the largest table in the window.
+int mesurer(tarvio& fenetre)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    preparer_application(application);
-    tarvio fenetre;
-    fenetre.show();
-    if (!QTest::qWaitForWindowExposed(&fenetre))
+    if (!preparer_plus_grand_tableau(fenetre))
         return 1;
     auto* grille = fenetre.findChild<GrilleHypotheses*>("MSFlexGrid1");
-    fenetre.findChild<QRadioButton*>("Option2(1)")->click();
     fenetre.findChild<QRadioButton*>("Option3(2)")->click();
-    fenetre.findChild<QLineEdit*>("Text1")->setText("150000");
-    fenetre.findChild<QLineEdit*>("Text2")->setText("2");
-    fenetre.findChild<QLineEdit*>("Text3")->setText("240");
-    fenetre.findChild<QComboBox*>("Combo1")->setCurrentText("1");
-    fenetre.findChild<QComboBox*>("Combo2")->setCurrentText("25");
     QApplication::processEvents();
 
     long avant = rss_kio();
@@ -90,4 +76,11 @@ int main(int argc, char* argv[])
     std::printf("Page défilée et repeinte    : %.2f ms (médiane de 41)\n", defilement);
     std::printf("Croissance du processus     : %ld Kio\n", apres - avant);
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    return sur_la_fenetre(argc, argv, mesurer);
 }

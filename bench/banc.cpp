@@ -1,0 +1,33 @@
+#include "banc.h"
+
+#include "application.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+int sur_la_fenetre(int argc, char* argv[], const std::function<int(tarvio&)>& mesurer)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    preparer_application(application);
+    tarvio fenetre;
+    return mesurer(fenetre);
+}
+
+bool preparer_plus_grand_tableau(tarvio& fenetre)
+{
+    fenetre.show();
+    if (!QTest::qWaitForWindowExposed(&fenetre))
+        return false;
+    fenetre.findChild<QRadioButton*>("Option2(1)")->click();
+    fenetre.findChild<QLineEdit*>("Text1")->setText("150000");
+    fenetre.findChild<QLineEdit*>("Text2")->setText("2");
+    fenetre.findChild<QLineEdit*>("Text3")->setText("240");
+    fenetre.findChild<QComboBox*>("Combo1")->setCurrentText("1");
+    fenetre.findChild<QComboBox*>("Combo2")->setCurrentText("25");
+    return true;
+}
