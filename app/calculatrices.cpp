@@ -29,10 +29,10 @@ void Calculatrice::appliquer(const calc::Resultat& resultat)
             champ->remettre_au_depart();
     if (resultat.revenir_aux_interets_simples)
         choix_.revenir_aux_interets_simples();
-    if (resultat.legende) {
+    if (resultat.legende) {  // shown first: screen readers announce a change of what they can see
+        resultat_->show();
         resultat_->setText(q(*resultat.legende));
         resultat_->adjustSize();
-        resultat_->show();
     }
 }
 

@@ -5,11 +5,14 @@
 #include "nombres.h"
 #include "twips.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -76,6 +79,20 @@ void creer(QWidget* cadre, const Description& d, ChampNombre*& champ)
     champ = nommer(new ChampNombre(cadre, d.texte), d);
 }
 
+// A popup as wide as its widest rate, the box being narrower.
+class ListeTaux : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        QAbstractItemView* liste = view();
+        liste->setMinimumWidth(liste->sizeHintForColumn(0) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                               2 * liste->frameWidth());
+        QComboBox::showPopup();
+    }
+};
+
 // The list is editable through a line edit of its own, as setEditable(true)
 // would build the popup list at once. A line edit that comes with a completer
 // spares the list building one, and the list then drops it: inline completion
@@ -83,7 +100,7 @@ void creer(QWidget* cadre, const Description& d, ChampNombre*& champ)
 void creer(QWidget* cadre, const Description& d, QComboBox*& liste)
 {
     QCompleter sans_completion;
-    liste = nommer(new QComboBox(cadre), d);
+    liste = nommer(new ListeTaux(cadre), d);
     auto* edition = new QLineEdit;
     edition->setCompleter(&sans_completion);
     liste->setLineEdit(edition);
@@ -98,6 +115,18 @@ void creer(QWidget* cadre, const Description& d, QComboBox*& liste)
 void creer(QWidget* cadre, const Description& d, QPushButton*& bouton)
 {
     bouton = nommer(creer_bouton(d.texte, cadre), d);
+}
+
+void borner_legendes(QWidget* cadre)
+{
+    const auto enfants = cadre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QLabel* legende : cadre->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        for (const QWidget* boite : enfants) {
+            bool sous = boite->x() > legende->x() && boite->geometry().intersects(legende->geometry());
+            if (sous && (qobject_cast<const QLineEdit*>(boite) || qobject_cast<const QComboBox*>(boite)))
+                legende->resize(std::min(legende->width(), boite->geometry().right() + 1 - legende->x()),
+                                legende->height());
+        }
 }
 
 QPushButton* creer_bouton(const QString& texte, QWidget* parent)

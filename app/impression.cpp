@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -61,6 +62,15 @@ Issue tracer(QWidget* fenetre, QPrinter& imprimante, const TravailImpression& tr
     return annule ? Issue::annule : trace ? Issue::fait : Issue::en_panne;
 }
 
+// A function of the CUPS library, loaded on the first print: linked, the
+// library and the twenty it needs would load at every start-up.
+template <typename F>
+F cups(const char* nom)
+{
+    static QLibrary bibliotheque("cups", 2);
+    return reinterpret_cast<F>(bibliotheque.resolve(nom));
+}
+
 // Drawn into a file first and sent whole: the printer's own path would send
 // whatever was drawn when the user stops, and never says when CUPS refuses a job.
 Issue envoyer(QWidget* fenetre, const QPrinterInfo& destination, const TravailImpression& travail)
@@ -87,8 +97,10 @@ Issue envoyer(QWidget* fenetre, const QPrinterInfo& destination, const TravailIm
                                {const_cast<char*>("landscape"), const_cast<char*>("")}};
     int nombre = page.orientation() == QPageLayout::Landscape ? 2 : 1;
     QByteArray file = destination.printerName().section('/', 0, 0).toUtf8();  // the queue, not its instance
-    int travail_cups = cupsPrintFile(file.constData(), fichier.fileName().toUtf8().constData(),
-                                     travail.nom.toUtf8().constData(), nombre, options);
+    auto envoyer_fichier = cups<decltype(&cupsPrintFile)>("cupsPrintFile");
+    int travail_cups = envoyer_fichier ? envoyer_fichier(file.constData(), fichier.fileName().toUtf8().constData(),
+                                                         travail.nom.toUtf8().constData(), nombre, options)
+                                       : 0;
     return travail_cups > 0 ? Issue::fait : Issue::en_panne;
 }
 

@@ -3,7 +3,10 @@
 #include <QGroupBox>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QRadioButton>
 #include <QStyleOption>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +23,32 @@ public:
         if (image == SP_ToolBarHorizontalExtensionButton)
             return {};
         return QProxyStyle::standardIcon(image, option, widget);
+    }
+
+    // The options are 13 pixels high, less than Fusion's circle.
+    int pixelMetric(PixelMetric metrique, const QStyleOption* option, const QWidget* widget) const override
+    {
+        int valeur = QProxyStyle::pixelMetric(metrique, option, widget);
+        bool rond = metrique == PM_ExclusiveIndicatorWidth || metrique == PM_ExclusiveIndicatorHeight;
+        if (rond && qobject_cast<const QRadioButton*>(widget))
+            return std::min(valeur, widget->height() - 2);
+        return valeur;
+    }
+
+    // The rate lists are 41 pixels wide: a slim arrow leaves their text the room it needs.
+    QRect subControlRect(ComplexControl controle, const QStyleOptionComplex* option, SubControl partie,
+                         const QWidget* widget) const override
+    {
+        constexpr int fleche = 7;
+        const QRect r = option->rect;
+        if (controle != CC_ComboBox || r.width() >= 60)
+            return QProxyStyle::subControlRect(controle, option, partie, widget);
+        switch (partie) {
+        case SC_ComboBoxArrow:
+            return visualRect(option->direction, r, QRect(r.right() - fleche, r.top() + 1, fleche, r.height() - 2));
+        case SC_ComboBoxEditField: return visualRect(option->direction, r, r.adjusted(1, 2, -fleche - 1, -2));
+        default: return QProxyStyle::subControlRect(controle, option, partie, widget);
+        }
     }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSet>
+
 #include <QTableView>
+#include <algorithm>
+#include <vector>
 
 using Clavier = FenetreTest;
 
@@ -74,4 +77,17 @@ TEST_F(Clavier, LeTexteDeDepartCedeALaFrappe)
     QTest::mouseClick(controle("Command1"), Qt::LeftButton);
     EXPECT_EQ(grille->verticalScrollBar()->value(), 0);
     EXPECT_EQ(grille->horizontalScrollBar()->value(), 0);
+}
+
+// A screen reader reads a cell with its rate and its duration.
+TEST_F(Clavier, CasesLuesAvecLeursEnTetes)
+{
+    remplir_les_cases({"10000", "12", "18"});
+    QTest::mouseClick(controle("Command1"), Qt::LeftButton);
+    QAccessibleInterface* grille = QAccessible::queryAccessibleInterface(controle("MSFlexGrid1"));
+    ASSERT_EQ(grille->role(), QAccessible::Table);
+    QAccessibleTableCellInterface* case_ = grille->tableInterface()->cellAt(1, 2)->tableCellInterface();
+    ASSERT_EQ(case_->rowHeaderCells().size(), 1);
+    EXPECT_EQ(case_->rowHeaderCells()[0]->text(QAccessible::Name), "4,25 %");
+    EXPECT_EQ(case_->columnHeaderCells()[0]->text(QAccessible::Name), "14 Mensualités");
 }
