@@ -6,6 +6,7 @@
 #include "twips.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCompleter>
 #include <QKeyEvent>
@@ -79,10 +80,16 @@ void creer(QWidget* cadre, const Description& d, ChampNombre*& champ)
     champ = nommer(new ChampNombre(cadre, d.texte), d);
 }
 
+QAccessibleInterface* acces_liste_taux(const QString& classe, QObject* objet);
+
 // A popup as wide as its widest rate, the box being narrower.
 class ListeTaux : public QComboBox {
 public:
-    using QComboBox::QComboBox;
+    explicit ListeTaux(QWidget* parent) : QComboBox(parent)
+    {
+        static const bool installe = (QAccessible::installFactory(acces_liste_taux), true);
+        (void)installe;
+    }
 
     void showPopup() override
     {
@@ -92,6 +99,27 @@ public:
         QComboBox::showPopup();
     }
 };
+
+// Qt names an editable list after its text on Linux, where it counts on the
+// caption's relation: a screen reader should hear what the list asks for,
+// and its value apart.
+class AccesListeTaux : public QAccessibleWidget {
+public:
+    explicit AccesListeTaux(ListeTaux* liste) : QAccessibleWidget(liste, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text quoi) const override
+    {
+        if (quoi == QAccessible::Value)
+            return static_cast<QComboBox*>(widget())->currentText();
+        return QAccessibleWidget::text(quoi);
+    }
+};
+
+QAccessibleInterface* acces_liste_taux(const QString&, QObject* objet)
+{
+    auto* liste = dynamic_cast<ListeTaux*>(objet);
+    return liste ? new AccesListeTaux(liste) : nullptr;
+}
 
 // The list is editable through a line edit of its own, as setEditable(true)
 // would build the popup list at once. A line edit that comes with a completer
@@ -117,15 +145,31 @@ void creer(QWidget* cadre, const Description& d, QPushButton*& bouton)
     bouton = nommer(creer_bouton(d.texte, cadre), d);
 }
 
-void borner_legendes(QWidget* cadre)
+namespace {
+
+// A caption's box: the one to its right that shares most of its line.
+QWidget* boite_de(const QLabel* legende)
 {
-    const auto enfants = cadre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QWidget* boite = nullptr;
+    int commun = 0;
+    for (QWidget* w : legende->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        int hauteur =
+            std::min(w->geometry().bottom(), legende->geometry().bottom()) - std::max(w->y(), legende->y()) + 1;
+        if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) && w->x() > legende->x() && hauteur > commun)
+            boite = w, commun = hauteur;
+    }
+    return boite;
+}
+
+}  // namespace
+
+void lier_legendes(QWidget* cadre)
+{
     for (QLabel* legende : cadre->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        for (const QWidget* boite : enfants) {
-            bool sous = boite->x() > legende->x() && boite->geometry().intersects(legende->geometry());
-            if (sous && (qobject_cast<const QLineEdit*>(boite) || qobject_cast<const QComboBox*>(boite)))
-                legende->resize(std::min(legende->width(), boite->geometry().right() + 1 - legende->x()),
-                                legende->height());
+        if (QWidget* boite = boite_de(legende)) {
+            legende->setBuddy(boite);
+            legende->resize(std::min(legende->width(), boite->geometry().right() + 1 - legende->x()),
+                            legende->height());
         }
 }
 

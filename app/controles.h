@@ -42,8 +42,9 @@ struct Controle {
     Description description;
 };
 
-// A caption's leader dots may run under its box, but never show past it.
-void borner_legendes(QWidget* cadre);
+// Each caption labels the box it runs into, for screen readers; its leader
+// dots may run under the box, but never show past it.
+void lier_legendes(QWidget* cadre);
 
 // In table order, which is also the order they are drawn in.
 template <class P, std::size_t N>
@@ -51,7 +52,7 @@ void construire(P& panneau, const Controle<P> (&table)[N])
 {
     for (const Controle<P>& c : table)
         std::visit([&](auto membre) { creer(&panneau, c.description, panneau.*membre); }, c.membre);
-    borner_legendes(&panneau);
+    lier_legendes(&panneau);
 }
 
 // A push button that Enter clicks, as Space does, when it has the focus.

@@ -14,6 +14,7 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
@@ -173,6 +174,13 @@ void tarvio::nommer_pour_les_lecteurs_d_ecran()
     };
     for (auto [objet, nom] : noms)
         findChild<QWidget*>(objet)->setAccessibleName(nom);
+    // A caption reads as what its box asks for, without its leader dots; a
+    // frame by its own title, where Qt would give it the title of the frame around it.
+    for (QLabel* legende : findChildren<QLabel*>())
+        if (legende->buddy())
+            legende->setAccessibleName(legende->buddy()->accessibleName());
+    for (QGroupBox* cadre : findChildren<QGroupBox*>())
+        cadre->setAccessibleName(cadre->title());
 }
 
 rapport::Fenetre tarvio::contenu_du_rapport() const

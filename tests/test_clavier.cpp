@@ -87,7 +87,11 @@ TEST_F(Clavier, CasesLuesAvecLeursEnTetes)
     QAccessibleInterface* grille = QAccessible::queryAccessibleInterface(controle("MSFlexGrid1"));
     ASSERT_EQ(grille->role(), QAccessible::Table);
     QAccessibleTableCellInterface* case_ = grille->tableInterface()->cellAt(1, 2)->tableCellInterface();
-    ASSERT_EQ(case_->rowHeaderCells().size(), 1);
-    EXPECT_EQ(case_->rowHeaderCells()[0]->text(QAccessible::Name), "4,25 %");
-    EXPECT_EQ(case_->columnHeaderCells()[0]->text(QAccessible::Name), "14 Mensualités");
+    QList<QAccessibleInterface*> taux = case_->rowHeaderCells(), duree = case_->columnHeaderCells();  // ours to delete
+    ASSERT_EQ(taux.size(), 1);
+    ASSERT_EQ(duree.size(), 1);
+    EXPECT_EQ(taux[0]->text(QAccessible::Name), "4,25 %");
+    EXPECT_EQ(duree[0]->text(QAccessible::Name), "14 Mensualités");
+    for (QAccessibleInterface* en_tete : taux + duree)
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(en_tete));
 }
