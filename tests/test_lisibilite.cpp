@@ -70,6 +70,8 @@ TEST_F(Lisibilite, RienNEstCoupe)
                 << "dots past " << champ->objectName().toStdString();
         }
     }
+    for (QLineEdit* e : visibles<QLineEdit>(fenetre.get()))  // start-up texts and those typed above
+        EXPECT_LE(largeur(e, e->text()) + 4, e->contentsRect().width()) << e->objectName().toStdString();
     for (QPushButton* b : visibles<QPushButton>(fenetre.get())) {
         QStyleOptionButton option;
         option.initFrom(b);

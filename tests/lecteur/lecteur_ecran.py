@@ -22,13 +22,22 @@ def verifier(condition, message):
         echecs.append(message)
 
 
-def application(nom, delai=20):
+def attendre(trouver, delai=30):
+    """What `trouver` finds once it does, or None after `delai` seconds."""
     fin = time.time() + delai
     while time.time() < fin:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == nom:
-                return app
+        trouve = trouver()
+        if trouve is not None:
+            return trouve
         time.sleep(0.1)
+    return None
+
+
+def fenetre_principale():
+    """The main window, once the program has shown it on the bus."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Tarvio":
+            return next((f for f in app if f is not None and f.name == "Calcul d'emprunt"), None)
     return None
 
 
@@ -40,10 +49,6 @@ def objets(racine):
         yield o
         if o.getRoleName() not in ("table", "combo box"):
             pile.extend(c for c in o if c is not None)
-
-
-def fenetre_principale(app):
-    return next(f for f in app if f.name == "Calcul d'emprunt")
 
 
 def noms_et_relations(fenetre):
@@ -89,11 +94,11 @@ def annonce_du_resultat(noms):
 def main():
     programme = subprocess.Popen([sys.argv[1]])
     try:
-        app = application("Tarvio")
-        if app is None:
-            print("Tarvio n'apparaît pas sur le bus AT-SPI")
+        fenetre = attendre(fenetre_principale)
+        if fenetre is None:
+            print("la fenêtre de Tarvio n'apparaît pas sur le bus AT-SPI")
             return 1
-        annonce_du_resultat(noms_et_relations(fenetre_principale(app)))
+        annonce_du_resultat(noms_et_relations(fenetre))
     finally:
         programme.terminate()
         programme.wait()
