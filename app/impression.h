@@ -9,12 +9,12 @@
 class QWidget;
 
 struct TravailImpression {
-    QString titre;  // of the messages
-    QString nom;    // of the print job
-    QString quoi;   // what is printed, in a sentence: "le rapport"
-    QString fichier;  // offered when saving as PDF
+    QString titre;                                        // of the messages
+    QString nom;                                          // of the print job
+    QString quoi;                                         // what is printed, in a sentence: "le rapport"
+    QString fichier;                                      // offered when saving as PDF
     std::function<bool(QPrinter&, const Suivi&)> tracer;  // false when the printer failed or the user stopped
-    std::function<int(QPrinter&)> pages;  // the pages it takes, where it can say before drawing
+    std::function<int(QPrinter&)> pages;                  // the pages it takes, where it can say before drawing
 };
 
 // Prints on the default printer, asking first beyond 10 pages; where there is

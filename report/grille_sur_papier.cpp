@@ -28,9 +28,9 @@ void ecrire(QPainter& peintre, const QFontMetricsF& mesure, const QRectF& boite,
 
 }  // namespace
 
-void dessiner(QPainter& peintre, const TableauImprime& tableau, const rapport::Morceau& m, double par_pixel)
+void dessiner(QPainter& peintre, const rapport::GrilleImprimee& g, const QFont& police, const rapport::Morceau& m,
+              double par_pixel)
 {
-    const rapport::GrilleImprimee& g = tableau.grille;
     const std::vector<double> x = bords(g.largeur_en_tete, g.largeurs, m.colonne, m.fin_colonne, par_pixel);
     const std::vector<double> y = bords(g.hauteur_en_tete, g.hauteurs, m.ligne, m.fin_ligne, par_pixel);
     const std::size_t colonnes = g.largeurs.size();
@@ -39,10 +39,9 @@ void dessiner(QPainter& peintre, const TableauImprime& tableau, const rapport::M
     };
 
     peintre.save();
-    peintre.drawImage(QRectF(0, 0, x[1], y[1]), tableau.embleme);
-    peintre.setFont(tableau.police);
+    peintre.setFont(police);
     peintre.setPen(Qt::black);
-    QFontMetricsF mesure(tableau.police, peintre.device());
+    QFontMetricsF mesure(police, peintre.device());
     for (std::size_t i = 2; i < x.size(); ++i) {
         std::size_t c = static_cast<std::size_t>(m.colonne) + i - 2;
         ecrire(peintre, mesure, QRectF(x[i - 1], 0, x[i] - x[i - 1], y[1]), texte(g.en_tetes_colonnes, c), false);

@@ -17,6 +17,7 @@ struct TableauImprime {
 };
 
 // Draws the piece's cells under and beside their headings, black on white,
-// with its top left corner at the painter's origin; `par_pixel` device units
-// a screen pixel.
-void dessiner(QPainter& peintre, const TableauImprime& tableau, const rapport::Morceau& morceau, double par_pixel);
+// with its top left corner at the painter's origin, the corner cell left for
+// the emblem; `par_pixel` device units a screen pixel.
+void dessiner(QPainter& peintre, const rapport::GrilleImprimee& grille, const QFont& police,
+              const rapport::Morceau& morceau, double par_pixel);

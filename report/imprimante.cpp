@@ -61,7 +61,11 @@ class Lecteur {
 public:
     Lecteur(QPrinter& imprimante, QPainter& peintre, const TableauImprime& tableau, const Suivi& suivi)
         : imprimante_(imprimante), peintre_(peintre), tableau_(tableau), suivi_(suivi), page_(imprimante),
-          police_("arial", 10)
+          police_("arial", 10),
+          // Smoothed once to the printer's resolution, rather than blown up pixel by pixel on paper.
+          embleme_(tableau.embleme.scaled(QSize(tableau.grille.largeur_en_tete, tableau.grille.hauteur_en_tete) *
+                                              page_.par_pixel,
+                                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
     {
     }
 
@@ -108,7 +112,8 @@ private:
     {
         peintre_.save();
         peintre_.translate(coin_);
-        dessiner(peintre_, tableau_, morceaux_[i], page_.par_pixel);
+        peintre_.drawImage(QPointF(0, 0), embleme_);
+        dessiner(peintre_, tableau_.grille, tableau_.police, morceaux_[i], page_.par_pixel);
         peintre_.restore();
     }
 
@@ -132,6 +137,7 @@ private:
     QPointF coin_;
     std::vector<rapport::Morceau> morceaux_;
     bool annule_ = false;
+    const QImage embleme_;
 };
 
 }  // namespace
@@ -151,13 +157,7 @@ bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& impriman
     QPainter peintre;
     if (!peintre.begin(&imprimante))
         return false;
-    // The emblem at the printer's resolution, smoothed once rather than blown up pixel by pixel on paper.
-    TableauImprime net{tableau.grille, tableau.police,
-                       tableau.embleme.scaled(QSizeF(tableau.grille.largeur_en_tete, tableau.grille.hauteur_en_tete)
-                                                      .toSize() *
-                                                  imprimante.resolution() / 96,
-                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation)};
-    Lecteur lecteur(imprimante, peintre, net, suivi);
+    Lecteur lecteur(imprimante, peintre, tableau, suivi);
     for (const auto& op : operations)
         std::visit(lecteur, op);
     peintre.end();
