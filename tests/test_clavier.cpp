@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QSet>
 
+#include <algorithm>
+
 #include <QTableView>
 #include <algorithm>
 #include <vector>
@@ -51,10 +53,18 @@ TEST_F(Clavier, NomsPourLesLecteursDEcranUniquesEtSansPoints)
     for (QWidget* w : fenetre->centralWidget()->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || !w->isVisible() || w->focusPolicy() == Qt::NoFocus)
             continue;
-        QString nom = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        QAccessibleInterface* acces = QAccessible::queryAccessibleInterface(w);
+        QString nom = acces->text(QAccessible::Name);
         EXPECT_FALSE(nom.isEmpty() || nom.contains("..")) << w->objectName().toStdString();
         EXPECT_FALSE(vus.contains(nom)) << nom.toStdString();
         vus << nom;
+        // Each box is labelled by its caption (and its frame), the caption reading as the box's name.
+        if (acces->role() == QAccessible::EditableText || acces->role() == QAccessible::ComboBox) {
+            auto legendes = acces->relations(QAccessible::Label);
+            EXPECT_TRUE(std::any_of(legendes.begin(), legendes.end(), [&](const auto& l) {
+                return l.first->role() == QAccessible::StaticText && l.first->text(QAccessible::Name) == nom;
+            })) << nom.toStdString();
+        }
     }
     EXPECT_GE(vus.size(), 20);
 }
