@@ -102,17 +102,51 @@ public:
 
 // Qt names an editable list after its text on Linux, where it counts on the
 // caption's relation: a screen reader should hear what the list asks for,
-// and its value apart.
+// its value apart, and still open the list and read its rates.
 class AccesListeTaux : public QAccessibleWidget {
 public:
     explicit AccesListeTaux(ListeTaux* liste) : QAccessibleWidget(liste, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text quoi) const override
     {
-        if (quoi == QAccessible::Value)
-            return static_cast<QComboBox*>(widget())->currentText();
-        return QAccessibleWidget::text(quoi);
+        return quoi == QAccessible::Value ? liste()->currentText() : QAccessibleWidget::text(quoi);
     }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State etat = QAccessibleWidget::state();
+        etat.expandable = etat.editable = true;
+        etat.expanded = liste()->view()->isVisible();
+        return etat;
+    }
+
+    // Its line edit, then the popup's list of rates.
+    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+    QAccessibleInterface* child(int i) const override
+    {
+        return i == QAccessibleWidget::childCount() ? QAccessible::queryAccessibleInterface(liste()->view())
+                                                    : QAccessibleWidget::child(i);
+    }
+    int indexOfChild(const QAccessibleInterface* enfant) const override
+    {
+        return enfant->object() == liste()->view() ? QAccessibleWidget::childCount()
+                                                   : QAccessibleWidget::indexOfChild(enfant);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            liste()->view()->isVisible() ? liste()->hidePopup() : liste()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* liste() const { return static_cast<QComboBox*>(widget()); }
 };
 
 QAccessibleInterface* acces_liste_taux(const QString&, QObject* objet)

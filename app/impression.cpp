@@ -17,8 +17,9 @@
 #include <cups/cups.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -35,6 +36,9 @@ public:
         dialogue_.setWindowTitle("Impression");
         dialogue_.setWindowModality(Qt::WindowModal);
         dialogue_.setMinimumDuration(500);
+        // Reaching its maximum would reset it, and forget an "Annuler" clicked on the last page.
+        dialogue_.setAutoReset(false);
+        dialogue_.setAutoClose(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     ~Progression() { QApplication::restoreOverrideCursor(); }
@@ -104,24 +108,62 @@ Issue envoyer(QWidget* fenetre, const QPrinterInfo& destination, const TravailIm
     return travail_cups > 0 ? Issue::fait : Issue::en_panne;
 }
 
-// Whether the file can be written, from the error its opening meets; empty when it can.
-QString essayer(const QString& chemin)
-{
-    int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_CREAT, 0666);
-    if (fd < 0)
-        return raison_d_echec(errno, chemin);
-    ::close(fd);
-    return {};
-}
+// The pages are written beside the chosen file and replace it only once
+// whole: a failure or "Annuler" leaves whatever was there.
+class Brouillon {
+public:
+    explicit Brouillon(const QString& chemin)
+        : modele_(QFile::encodeName(QFileInfo(chemin).absolutePath() + "/.tarvio-XXXXXX.pdf"))
+    {
+        int fd = ::mkstemps(modele_.data(), 4);
+        erreur_ = fd < 0 ? errno : 0;
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ~Brouillon()
+    {
+        if (erreur_ == 0)
+            ::unlink(modele_.constData());  // gone already once it has replaced the file
+    }
+
+    int erreur() const { return erreur_; }  // errno of its making, 0 when made
+    QString chemin() const { return QFile::decodeName(modele_); }
+    // errno of the replacement, 0 when done.
+    int remplacer(const QString& chemin) const
+    {
+        return ::rename(modele_.constData(), QFile::encodeName(chemin).constData()) == 0 ? 0 : errno;
+    }
+
+private:
+    QByteArray modele_;
+    int erreur_;
+};
 
 // A PDF cut short has no end of file mark; a full disk is the usual cause.
-QString verifier(const QString& chemin)
+int verifier(const QString& chemin)
 {
     QFile pdf(chemin);
     if (pdf.open(QIODevice::ReadOnly) && pdf.size() > 6 && pdf.seek(pdf.size() - 6) && pdf.read(6).contains("%%EOF"))
-        return {};
-    QStorageInfo disque(QFileInfo(chemin).absolutePath());
-    return raison_d_echec(disque.bytesAvailable() < 1024 * 1024 ? ENOSPC : EIO, chemin);
+        return 0;
+    return QStorageInfo(QFileInfo(chemin).absolutePath()).bytesAvailable() < 1024 * 1024 ? ENOSPC : EIO;
+}
+
+// errno of the attempt, 0 when the file is written; -1 when the user stopped.
+int ecrire_pdf(QWidget* fenetre, const QString& chemin, const TravailImpression& travail)
+{
+    Brouillon brouillon(chemin);
+    if (brouillon.erreur())
+        return brouillon.erreur();
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFileName(brouillon.chemin());
+    pdf.setDocName(travail.nom);
+    switch (tracer(fenetre, pdf, travail)) {
+    case Issue::annule: return -1;
+    case Issue::en_panne: return EIO;
+    case Issue::fait: break;
+    }
+    int erreur = verifier(brouillon.chemin());
+    return erreur ? erreur : brouillon.remplacer(chemin);
 }
 
 // Until the file is written, or the user gives up; every failure says why.
@@ -129,27 +171,19 @@ void enregistrer_en_pdf(QWidget* fenetre, const TravailImpression& travail)
 {
     QString chemin = QDir::home().filePath(travail.fichier);
     for (;;) {
-        chemin = QFileDialog::getSaveFileName(fenetre, "Enregistrer en PDF", chemin, "Documents PDF (*.pdf)");
-        if (chemin.isEmpty())
+        QFileDialog choix(fenetre, "Enregistrer en PDF", chemin, "Documents PDF (*.pdf)");
+        choix.setAcceptMode(QFileDialog::AcceptSave);
+        choix.setDefaultSuffix("pdf");  // added before the dialog asks about replacing a file
+        if (choix.exec() != QDialog::Accepted)
             return;
-        if (!chemin.endsWith(".pdf", Qt::CaseInsensitive))
-            chemin += ".pdf";
-        QString raison = essayer(chemin);
-        if (raison.isEmpty()) {
-            QPrinter pdf(QPrinter::HighResolution);
-            pdf.setOutputFileName(chemin);
-            pdf.setDocName(travail.nom);
-            Issue issue = tracer(fenetre, pdf, travail);
-            raison = issue == Issue::fait ? verifier(chemin) : raison_d_echec(EIO, chemin);
-            if (issue == Issue::fait && raison.isEmpty())
-                return;
-            QFile::remove(chemin);  // nothing half written stays behind
-            if (issue == Issue::annule)
-                return;
-        }
-        if (!demander(fenetre, {"Le fichier PDF n'a pas pu être écrit : " + raison.toStdString() +
-                                    "\r\nVoulez-vous l'enregistrer ailleurs ?",
-                                travail.titre.toStdString(), calc::Icone::critique}))
+        chemin = choix.selectedFiles().value(0);
+        int erreur = ecrire_pdf(fenetre, chemin, travail);
+        if (erreur <= 0)
+            return;
+        if (!demander(fenetre,
+                      {"Le fichier PDF n'a pas pu être écrit : " + raison_d_echec(erreur, chemin).toStdString() +
+                           "\r\nVoulez-vous l'enregistrer ailleurs ?",
+                       travail.titre.toStdString(), calc::Icone::critique}))
             return;
     }
 }

@@ -31,7 +31,7 @@ public:
         int valeur = QProxyStyle::pixelMetric(metrique, option, widget);
         bool rond = metrique == PM_ExclusiveIndicatorWidth || metrique == PM_ExclusiveIndicatorHeight;
         if (rond && qobject_cast<const QRadioButton*>(widget))
-            return std::min(valeur, widget->height() - 2);
+            return std::clamp(widget->height() - 2, 1, valeur);
         return valeur;
     }
 

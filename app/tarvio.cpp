@@ -175,12 +175,13 @@ void tarvio::nommer_pour_les_lecteurs_d_ecran()
     for (auto [objet, nom] : noms)
         findChild<QWidget*>(objet)->setAccessibleName(nom);
     // A caption reads as what its box asks for, without its leader dots; a
-    // frame by its own title, where Qt would give it the title of the frame around it.
+    // frame within a frame by its own title, where Qt would give it the outer one's.
     for (QLabel* legende : findChildren<QLabel*>())
         if (legende->buddy())
             legende->setAccessibleName(legende->buddy()->accessibleName());
     for (QGroupBox* cadre : findChildren<QGroupBox*>())
-        cadre->setAccessibleName(cadre->title());
+        if (qobject_cast<QGroupBox*>(cadre->parentWidget()))
+            cadre->setAccessibleName(cadre->title());
 }
 
 rapport::Fenetre tarvio::contenu_du_rapport() const
@@ -214,10 +215,12 @@ void tarvio::imprimer_rapport()
     if (!operations)
         return;
     TableauImprime tableau = tableau_imprime();
-    imprimer(this,
-             {"Menu imprimer", "Rapport Tarvio", "le rapport", "rapport-tarvio.pdf",
-              [&](QPrinter& imprimante, const Suivi& suivi) { return jouer(*operations, imprimante, tableau, suivi); },
-              [&](QPrinter& imprimante) { return nombre_de_pages(*operations, imprimante, tableau); }});
+    imprimer(this, {"Menu imprimer", "Rapport Tarvio", "le rapport", "rapport-tarvio.pdf",
+                    [&](QPrinter& imprimante, const Suivi& suivi) {
+                        orienter(*operations, imprimante);
+                        return jouer(*operations, imprimante, tableau, suivi);
+                    },
+                    [&](QPrinter& imprimante) { return nombre_de_pages(*operations, imprimante, tableau); }});
 }
 
 // The same report, on the default printer's pages where there is one.
@@ -229,6 +232,7 @@ void tarvio::apercu_rapport()
     TableauImprime tableau = tableau_imprime();
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setDocName("Rapport Tarvio");
+    orienter(*operations, imprimante);  // once: the preview's own buttons may turn the pages
     QPrintPreviewDialog apercu(&imprimante, this);
     apercu.setObjectName("apercu");
     apercu.setWindowTitle("Aperçu avant impression");

@@ -11,16 +11,6 @@
 
 namespace {
 
-// Set before the first page, which it shapes.
-void orienter(const std::vector<rapport::Operation>& operations, QPrinter& imprimante)
-{
-    for (const auto& op : operations)
-        if (auto* o = std::get_if<rapport::Orientation>(&op)) {
-            imprimante.setPageOrientation(o->paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
-            return;
-        }
-}
-
 QFont police_du_pied()
 {
     return QFont("arial", 9);
@@ -37,11 +27,25 @@ public:
     {
     }
 
-    // The grid's pieces, the first from `image` down its page.
-    std::vector<rapport::Morceau> morceaux(const TableauImprime& tableau, const rapport::Image& image) const
+    // The grid's pieces, each at `image`'s left, the first from `image` down
+    // the report's page unless the headings and a row have no room there.
+    struct Decoupe {
+        std::vector<rapport::Morceau> morceaux;
+        bool sur_la_premiere_page;
+    };
+    Decoupe decouper(const TableauImprime& tableau, const rapport::Image& image) const
     {
-        rapport::Place place{taille.width() / par_pixel, (taille.height() - pied) / par_pixel};
-        return rapport::decouper(tableau.grille, place, place.hauteur - image.y * par_twip / par_pixel);
+        const rapport::GrilleImprimee& g = tableau.grille;
+        rapport::Place place{(taille.width() - image.x * par_twip) / par_pixel, (taille.height() - pied) / par_pixel};
+        double reste = place.hauteur - image.y * par_twip / par_pixel;
+        bool ici = reste >= g.hauteur_en_tete + (g.hauteurs.empty() ? 0 : g.hauteurs.front());
+        return {rapport::decouper(g, place, ici ? reste : place.hauteur), ici};
+    }
+
+    // The report's own page, then those of the pieces it does not hold.
+    static int pages(const Decoupe& d)
+    {
+        return std::max<int>(1, static_cast<int>(d.morceaux.size()) + (d.sur_la_premiere_page ? 0 : 1));
     }
 
     const double par_twip, par_pixel;  // device units
@@ -83,22 +87,24 @@ public:
         }
     }
 
-    // The first piece here, the others on pages of their own once the report's page is done.
+    // The first piece here where it has room, the others on pages of their own once the report's page is done.
     void operator()(const rapport::Image& i)
     {
         coin_ = QPointF(i.x * page_.par_twip, i.y * page_.par_twip);
-        morceaux_ = page_.morceaux(tableau_, i);
-        dessiner_morceau(0);
+        decoupe_ = page_.decouper(tableau_, i);
+        if (decoupe_.sur_la_premiere_page)
+            dessiner_morceau(0);
     }
 
     void operator()(const rapport::Fin&)
     {
-        const int total = std::max<int>(1, static_cast<int>(morceaux_.size()));
+        const int total = Page::pages(decoupe_);
+        std::size_t morceau = decoupe_.sur_la_premiere_page ? 1 : 0;
         for (int page = 1; page <= total && !annule_; ++page) {
             if (page > 1) {
                 imprimante_.newPage();
                 coin_.setY(0);
-                dessiner_morceau(static_cast<std::size_t>(page - 1));
+                dessiner_morceau(morceau++);
             }
             numeroter(page, total);
             annule_ = suivi_ && !suivi_(page, total);
@@ -113,7 +119,7 @@ private:
         peintre_.save();
         peintre_.translate(coin_);
         peintre_.drawImage(QPointF(0, 0), embleme_);
-        dessiner(peintre_, tableau_.grille, tableau_.police, morceaux_[i], page_.par_pixel);
+        dessiner(peintre_, tableau_.grille, tableau_.police, decoupe_.morceaux[i], page_.par_pixel);
         peintre_.restore();
     }
 
@@ -135,25 +141,33 @@ private:
     QFont police_;
     double y_ = 0;
     QPointF coin_;
-    std::vector<rapport::Morceau> morceaux_;
+    Page::Decoupe decoupe_{{}, true};
     bool annule_ = false;
     const QImage embleme_;
 };
 
 }  // namespace
 
+void orienter(const std::vector<rapport::Operation>& operations, QPrinter& imprimante)
+{
+    for (const auto& op : operations)
+        if (auto* o = std::get_if<rapport::Orientation>(&op)) {
+            imprimante.setPageOrientation(o->paysage ? QPageLayout::Landscape : QPageLayout::Portrait);
+            return;
+        }
+}
+
 int nombre_de_pages(const std::vector<rapport::Operation>& operations, QPrinter& imprimante,
                     const TableauImprime& tableau)
 {
     orienter(operations, imprimante);
     const rapport::Image* image = image_du(operations);
-    return image ? static_cast<int>(Page(imprimante).morceaux(tableau, *image).size()) : 1;
+    return image ? Page::pages(Page(imprimante).decouper(tableau, *image)) : 1;
 }
 
 bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& imprimante, const TableauImprime& tableau,
            const Suivi& suivi)
 {
-    orienter(operations, imprimante);
     QPainter peintre;
     if (!peintre.begin(&imprimante))
         return false;

@@ -16,14 +16,17 @@ class QPrinter;
 // Told after each page the pages done and their number; false stops the job.
 using Suivi = std::function<bool(int faites, int total)>;
 
-// The pages the report takes on this printer, after setting its orientation.
+// Gives the printer the report's orientation, which shapes every page.
+void orienter(const std::vector<rapport::Operation>& operations, QPrinter& imprimante);
+
+// The pages the report takes on this printer, after orienting it.
 int nombre_de_pages(const std::vector<rapport::Operation>& operations, QPrinter& imprimante,
                     const TableauImprime& tableau);
 
-// False when the printer could not be opened or reported an error, or when
-// `suivi` stopped the job. A table larger than the rest of the first page
-// continues on further pages, after the report's own, with its headings
-// repeated and every page numbered.
+// On the printer as it is oriented. False when the printer could not be
+// opened or reported an error, or when `suivi` stopped the job. A table
+// larger than the rest of the first page continues on further pages, after
+// the report's own, with its headings repeated and every page numbered.
 bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& imprimante, const TableauImprime& tableau,
            const Suivi& suivi = {});
 

@@ -2,6 +2,7 @@
 
 #include "application.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -17,10 +18,15 @@ CapteurMessages::CapteurMessages()
             vus.push_back({boite->text(), boite->windowTitle(), boite->icon()});
             if (pendant)
                 pendant();
-            boite->done(reponse);
-        } else if (auto* choix = qobject_cast<QFileDialog*>(modale)) {
+            if (QAbstractButton* bouton = boite->button(reponse))
+                bouton->click();  // Qt's own boxes read the button clicked
+            else
+                boite->done(reponse);
+        } else if (auto* choix = qobject_cast<QFileDialog*>(modale); choix && !choix->property("choisi").toBool()) {
+            choix->setProperty("choisi", true);
             choix->selectFile(fichier);
-            static_cast<QDialog*>(choix)->accept();
+            // Queued: the dialog may ask whether to replace the file, which this timer must answer.
+            QMetaObject::invokeMethod(static_cast<QDialog*>(choix), &QDialog::accept, Qt::QueuedConnection);
         } else if (auto* autre = qobject_cast<QDialog*>(modale); autre && dialogue) {
             dialogue(autre);
         }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 // Readable QStrings in failure reports.
@@ -20,6 +21,13 @@ inline void PrintTo(const QString& texte, std::ostream* sortie)
 {
     *sortie << '"' << texte.toStdString() << '"';
 }
+
+// Each caption of the window and the box it stands for.
+inline constexpr std::pair<const char*, const char*> legendes_et_cases[] = {
+    {"Label1", "Text1"},  {"Label2", "Text2"},  {"Label5", "Text3"},  {"Label3", "Combo1"},
+    {"Label4", "Combo2"}, {"Label6", "Text4"},  {"Label7", "Text5"},  {"Label9", "Text6"},
+    {"Label11", "Text7"}, {"Label12", "Text8"}, {"Label13", "Text9"},
+};
 
 struct MessageVu {
     QString texte;

@@ -1,7 +1,6 @@
 // Reports through a real CUPS server into its PDF queue, read back with
 // poppler; and the way out when there is no printer.
 #include "fenetre_test.h"
-#include "impression.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,8 +100,9 @@ TEST_F(Impression, RapportCompletEnPaysageSurLImprimanteParDefaut)
     EXPECT_EQ(poppler("pdfimages", {"-list", pdf}).count(image), 1);  // the emblem, the grid being text
     // The grid below, as text: its headings, then a rate and its figures a line (simple interest:
     // 10 000 € and 4 % of it over 12 months); one page, no number.
-    int debut = static_cast<int>(l.indexOf(
-        "12 Mensualités 13 Mensualités 14 Mensualités 15 Mensualités 16 Mensualités 17 Mensualités 18 Mensualités"));
+    int debut = static_cast<int>(
+        l.indexOf("12 Mensualités 13 Mensualités 14 Mensualités 15 Mensualités 16 Mensualités 17 Mensualités "
+                  "18 Mensualités"));
     ASSERT_GE(debut, 0) << l.join('\n').toStdString();
     EXPECT_TRUE(l.value(debut + 1).startsWith("4 % 866,67 € 802,56 €")) << l.value(debut + 1).toStdString();
     EXPECT_TRUE(l.value(debut + 5).startsWith("5 % ")) << l.value(debut + 5).toStdString();
@@ -182,6 +182,7 @@ TEST_F(Impression, NonOuAnnulerNEnvoieRien)
     }
     EXPECT_EQ(travaux(), avant);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(QDir::temp().entryList({"tarvio-*.job"}).isEmpty());
 }
 
 // 480 lines on as many pages as they take, each headed with the columns.
@@ -239,9 +240,21 @@ TEST_F(SansImprimante, ProposeUnPdfEtUnAutreEndroitSiBesoin)
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"rapport.pdf"});
 }
 
-TEST(RaisonDEchec, DitCeQuiEmpeche)
+// "Annuler" while a PDF is written over an older one leaves the older one whole, and nothing beside it.
+TEST_F(SansImprimante, AnnulerGardeLeFichierQuiEtaitLa)
 {
-    EXPECT_EQ(raison_d_echec(EACCES, "/srv/a/r.pdf"), "vous n'avez pas le droit d'écrire dans le dossier « /srv/a ».");
-    EXPECT_EQ(raison_d_echec(EROFS, "/media/cd/r.pdf"), "le dossier « /media/cd » est en lecture seule.");
-    EXPECT_EQ(raison_d_echec(ENOSPC, "/tmp/r.pdf"), "le disque est plein.");
+    cupsSetServer("/nonexistent/cups.sock");
+    controle<QLineEdit>("Text4")->setText("10000");
+    QTemporaryDir dossier;
+    QFile ancien(dossier.filePath("rapport.pdf"));
+    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
+    ancien.close();
+    CapteurMessages capteur;
+    capteur.fichier = ancien.fileName();
+    capteur.annuler = true;
+    controle<QAction>("mnimprim")->trigger();
+    cupsSetServer(nullptr);
+    ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ancien.readAll(), "ancien");
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"rapport.pdf"});
 }

@@ -22,19 +22,13 @@ int largeur(const QWidget* w, const QString& texte)
     return QFontMetrics(w->font()).horizontalAdvance(texte);
 }
 
-// The box a caption runs into: the sibling to its right that shares most of its line.
+// The box a caption stands for.
 const QWidget* champ_de(const QLabel* l)
 {
-    QRect ligne(l->pos(), QSize(l->width(), QFontMetrics(l->font()).height()));
-    const QWidget* champ = nullptr;
-    int commun = 0;
-    for (const QWidget* w : l->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        bool boite = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w);
-        int hauteur = w->geometry().intersected(ligne).height();
-        if (boite && w->isVisible() && w->x() > l->x() && hauteur > commun)
-            champ = w, commun = hauteur;
-    }
-    return champ;
+    for (auto [legende, boite] : legendes_et_cases)
+        if (l->objectName() == legende)
+            return l->window()->findChild<QWidget*>(boite);
+    return nullptr;
 }
 
 template <typename W>

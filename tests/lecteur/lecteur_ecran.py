@@ -22,23 +22,27 @@ def verifier(condition, message):
         echecs.append(message)
 
 
-def attendre(trouver, delai=30):
-    """What `trouver` finds once it does, or None after `delai` seconds."""
-    fin = time.time() + delai
-    while time.time() < fin:
-        trouve = trouver()
-        if trouve is not None:
-            return trouve
-        time.sleep(0.1)
-    return None
-
-
 def fenetre_principale():
     """The main window, once the program has shown it on the bus."""
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "Tarvio":
             return next((f for f in app if f is not None and f.name == "Calcul d'emprunt"), None)
     return None
+
+
+def demarrer(chemin, essais=3):
+    """The program and its main window; started again should the new display refuse it at first."""
+    for _ in range(essais):
+        programme = subprocess.Popen([chemin])
+        fin = time.time() + 30
+        while time.time() < fin and programme.poll() is None:
+            fenetre = fenetre_principale()
+            if fenetre is not None:
+                return programme, fenetre
+            time.sleep(0.1)
+        programme.terminate()
+        programme.wait()
+    return None, None
 
 
 def objets(racine):
@@ -63,6 +67,12 @@ def noms_et_relations(fenetre):
         if role in ("text", "combo box"):
             legendes = [r for r in o.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
             verifier(legendes, f"{o.name!r} sans légende")
+        if role == "combo box":
+            listes = [c.childCount for c in o if c.getRoleName() == "list"]
+            verifier(listes == [97], f"{o.name!r} : liste des taux {listes}")
+            action = o.queryAction()
+            ouvrir = [i for i in range(action.nActions) if action.getName(i) == "ShowMenu"]
+            verifier(ouvrir, f"{o.name!r} ne s'ouvre pas")
     verifier(ATTENDUS <= set(noms), f"noms manquants : {ATTENDUS - set(noms)}")
     return noms
 
@@ -92,12 +102,11 @@ def annonce_du_resultat(noms):
 
 
 def main():
-    programme = subprocess.Popen([sys.argv[1]])
+    programme, fenetre = demarrer(sys.argv[1])
+    if fenetre is None:
+        print("la fenêtre de Tarvio n'apparaît pas sur le bus AT-SPI")
+        return 1
     try:
-        fenetre = attendre(fenetre_principale)
-        if fenetre is None:
-            print("la fenêtre de Tarvio n'apparaît pas sur le bus AT-SPI")
-            return 1
         annonce_du_resultat(noms_et_relations(fenetre))
     finally:
         programme.terminate()
