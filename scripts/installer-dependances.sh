@@ -5,7 +5,8 @@ set -eu
 paquets="build-essential cmake pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
 fonts-liberation fonts-liberation2 fontconfig time
 cups printer-driver-cups-pdf libcups2-dev poppler-utils qt6-translations-l10n desktop-file-utils
-dpkg-dev fakeroot file lintian appstream xvfb python3-pyatspi"
+dpkg-dev fakeroot file lintian appstream
+xvfb python3-pyatspi at-spi2-core dbus-daemon"
 
 manquants=""
 for p in $paquets; do

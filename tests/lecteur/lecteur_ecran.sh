@@ -3,8 +3,9 @@
 # AT-SPI bus of its own, leaving the machine's desktop alone.
 # Usage: lecteur_ecran.sh PROGRAM
 set -eu
-if ! command -v Xvfb >/dev/null || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
-    echo "Xvfb or pyatspi missing"
+if ! command -v Xvfb >/dev/null || ! command -v dbus-run-session >/dev/null ||
+    [ ! -x /usr/libexec/at-spi-bus-launcher ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "Xvfb, D-Bus, AT-SPI or pyatspi missing"
     exit 77
 fi
 export ECRAN_TEMP="$(mktemp -d)" SCRIPT="$(dirname "$0")/lecteur_ecran.py" PROGRAMME="$1"
