@@ -1,7 +1,5 @@
 #include "decoupage.h"
 
-#include <algorithm>
-
 namespace rapport {
 namespace {
 

@@ -87,20 +87,3 @@ TEST_F(Clavier, LeTexteDeDepartCedeALaFrappe)
     EXPECT_EQ(grille->verticalScrollBar()->value(), 0);
     EXPECT_EQ(grille->horizontalScrollBar()->value(), 0);
 }
-
-// A screen reader reads a cell with its rate and its duration.
-TEST_F(Clavier, CasesLuesAvecLeursEnTetes)
-{
-    remplir_les_cases({"10000", "12", "18"});
-    QTest::mouseClick(controle("Command1"), Qt::LeftButton);
-    QAccessibleInterface* grille = QAccessible::queryAccessibleInterface(controle("MSFlexGrid1"));
-    ASSERT_EQ(grille->role(), QAccessible::Table);
-    QAccessibleTableCellInterface* case_ = grille->tableInterface()->cellAt(1, 2)->tableCellInterface();
-    QList<QAccessibleInterface*> taux = case_->rowHeaderCells(), duree = case_->columnHeaderCells();  // ours to delete
-    ASSERT_EQ(taux.size(), 1);
-    ASSERT_EQ(duree.size(), 1);
-    EXPECT_EQ(taux[0]->text(QAccessible::Name), "4,25 %");
-    EXPECT_EQ(duree[0]->text(QAccessible::Name), "14 Mensualités");
-    for (QAccessibleInterface* en_tete : taux + duree)
-        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(en_tete));
-}
