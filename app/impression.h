@@ -23,8 +23,5 @@ struct TravailImpression {
 // whose "Annuler" stops the job before anything reaches the printer.
 void imprimer(QWidget* fenetre, const TravailImpression& travail);
 
-// Why a file could not be written, from the error number of the system.
-QString raison_d_echec(int erreur, const QString& chemin);
-
 // Today in the short French form, as reports are dated.
 QString date_du_jour();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grille_sur_papier.h"
+#include "imprimante.h"
 #include "offre.h"
 #include "rapport.h"
 

@@ -4,17 +4,8 @@
 
 #include "decoupage.h"
 
-#include <QFont>
-#include <QImage>
-
+class QFont;
 class QPainter;
-
-// The grid as it is printed: its texts and sizes, its face, the emblem of its corner.
-struct TableauImprime {
-    rapport::GrilleImprimee grille;
-    QFont police;
-    QImage embleme;
-};
 
 // Draws the piece's cells under and beside their headings, black on white,
 // with its top left corner at the painter's origin, the corner cell left for

@@ -1,5 +1,7 @@
 #include "imprimante.h"
 
+#include "grille_sur_papier.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>

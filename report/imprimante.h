@@ -3,15 +3,24 @@
 // Plays the report's operations on a printer, or on a PDF file through the
 // same QPrinter.
 
+#include "decoupage.h"
 #include "document.h"
 #include "rapport.h"
 
-#include "grille_sur_papier.h"
+#include <QFont>
+#include <QImage>
 
 #include <functional>
 #include <vector>
 
 class QPrinter;
+
+// The hypothesis grid as it is printed: its texts and sizes, its face, the emblem of its corner.
+struct TableauImprime {
+    rapport::GrilleImprimee grille;
+    QFont police;
+    QImage embleme;
+};
 
 // Told after each page the pages done and their number; false stops the job.
 using Suivi = std::function<bool(int faites, int total)>;
