@@ -1,5 +1,5 @@
-#include "application.h"
-#include "tarvio.h"
+#include "commun/application.h"
+#include "principale/fenetre_principale.h"
 
 #include <QApplication>
 
@@ -7,7 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     preparer_application(application);
-    tarvio fenetre;
+    FenetrePrincipale fenetre;
     fenetre.show();
     return application.exec();
 }

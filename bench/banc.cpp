@@ -1,6 +1,6 @@
 #include "banc.h"
 
-#include "application.h"
+#include "commun/application.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -8,17 +8,17 @@
 #include <QRadioButton>
 #include <QTest>
 
-int sur_la_fenetre(int argc, char* argv[], const std::function<int(tarvio&)>& mesurer)
+int sur_la_fenetre(int argc, char* argv[], const std::function<int(FenetrePrincipale&)>& mesurer)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     preparer_application(application);
-    tarvio fenetre;
+    FenetrePrincipale fenetre;
     return mesurer(fenetre);
 }
 
-bool preparer_plus_grand_tableau(tarvio& fenetre)
+bool preparer_plus_grand_tableau(FenetrePrincipale& fenetre)
 {
     fenetre.show();
     if (!QTest::qWaitForWindowExposed(&fenetre))

@@ -3,13 +3,13 @@
 // What the window benches share: the program's application and main window,
 // off screen unless told otherwise.
 
-#include "tarvio.h"
+#include "principale/fenetre_principale.h"
 
 #include <functional>
 
 // Runs `mesurer` on a new main window, not yet shown; its result is the exit code.
-int sur_la_fenetre(int argc, char* argv[], const std::function<int(tarvio&)>& mesurer);
+int sur_la_fenetre(int argc, char* argv[], const std::function<int(FenetrePrincipale&)>& mesurer);
 
 // Shows the window and fills the hypothesis table's boxes for its largest
 // table: years 2 to 240, rates 1 % to 25 %. False if the window never showed.
-bool preparer_plus_grand_tableau(tarvio& fenetre);
+bool preparer_plus_grand_tableau(FenetrePrincipale& fenetre);

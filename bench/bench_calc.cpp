@@ -1,8 +1,9 @@
 // The arithmetic of the largest hypothesis table, of one rate solve, and of
 // the schedule and TAEG of a long loan.
-#include "annuite.h"
-#include "bilan.h"
-#include "nombres.h"
+#include "calc/annuite.h"
+#include "calc/motif.h"
+#include "calc/nombres.h"
+#include "credit/bilan.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +19,8 @@ void grand_tableau(benchmark::State& etat, Cellule cellule)
     for (auto _ : etat) {
         for (int i = 0; i < 97; ++i)
             for (std::int16_t n = 2; n <= 240; ++n)
-                cellule(calc::calcul_echeance(2, 150000, 0.01 + 0.0025 * i, n, 1).value_or(0));
+                cellule(calc::calcul_echeance(calc::Formule::interets_constants, 150000, 0.01 + 0.0025 * i, n, 1)
+                            .value_or(0));
     }
     etat.SetItemsProcessed(etat.iterations() * 97 * 239);
 }
@@ -55,15 +57,15 @@ void BM_TauxPretLong(benchmark::State& etat)
 // 480 months with insurance on the capital owed and fees: the schedule window's work on each keystroke.
 void BM_EcheancierEtTaeg480(benchmark::State& etat)
 {
-    calc::Offre offre;
+    credit::Offre offre;
     offre.pret = {.capital = 350000,
                   .taux_annuel = 0.0345,
                   .nb_echeances = 480,
                   .taux_assurance = 0.0036,
-                  .base_assurance = calc::BaseAssurance::capital_restant_du,
+                  .base_assurance = credit::BaseAssurance::capital_restant_du,
                   .frais = 2500};
     for (auto _ : etat)
-        benchmark::DoNotOptimize(calc::etablir_bilan(offre));
+        benchmark::DoNotOptimize(credit::etablir_bilan(offre));
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <QWindow>
 
 #ifdef FENETRE_TARVIO
-#include "application.h"
-#include "tarvio.h"
+#include "commun/application.h"
+#include "principale/fenetre_principale.h"
 #else
 #include <QMainWindow>
 #include <QStandardItemModel>
@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
 #ifdef FENETRE_TARVIO
     preparer_application(application);
-    tarvio fenetre;
+    FenetrePrincipale fenetre;
 #else
     QMainWindow fenetre;
     auto* table = new QTableView;

@@ -14,7 +14,7 @@
 
 int main(int argc, char* argv[])
 {
-    return sur_la_fenetre(argc, argv, [](tarvio& fenetre) {
+    return sur_la_fenetre(argc, argv, [](FenetrePrincipale& fenetre) {
         fenetre.findChild<QAction*>("mnecheancier")->trigger();
         auto* echeancier = fenetre.findChild<QWidget*>("Echeancier");
         if (!echeancier || !QTest::qWaitForWindowExposed(echeancier))

@@ -2,7 +2,7 @@
 // the click to the table painted in the grid, against computing the same cells
 // alone; growth of the process; time to paint the grid after a page scroll.
 #include "banc.h"
-#include "grille.h"
+#include "principale/grille.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,7 +44,7 @@ double mediane_ms(int fois, F f)
 }
 
 // The figures of the largest table in the window.
-int mesurer(tarvio& fenetre)
+int mesurer(FenetrePrincipale& fenetre)
 {
     if (!preparer_plus_grand_tableau(fenetre))
         return 1;
@@ -61,7 +61,8 @@ int mesurer(tarvio& fenetre)
     long apres = rss_kio();
 
     calc::Grille g = calc::prepare_grille({"150000", "2", "240", "1", "25", true});
-    double calcul = mediane_ms(21, [&] { (void)calc::calcul_hypotheses(g, 150000, 2, true); });
+    double calcul =
+        mediane_ms(21, [&] { (void)calc::calcul_hypotheses(g, 150000, calc::Formule::interets_constants, true); });
 
     QScrollBar* barre = grille->verticalScrollBar();
     double defilement = mediane_ms(41, [&] {

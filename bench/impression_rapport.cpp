@@ -55,7 +55,7 @@ std::pair<double, long> chronometrer(QAction* imprimer, const QString& pdf)
 }
 
 // The report of the largest table, on the default printer and in a PDF file.
-int mesurer(tarvio& fenetre)
+int mesurer(FenetrePrincipale& fenetre)
 {
     if (!preparer_plus_grand_tableau(fenetre))
         return 1;

@@ -1,4 +1,6 @@
-#include "annuite.h"
+#include "calc/annuite.h"
+
+#include "calc/solveur.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -47,9 +49,9 @@ double echeance_type(int type)
 
 // The balance of a loan after nper periods at rate r, as a function of r:
 // pv (1+r)^n + pmt (1 + r type) ((1+r)^n - 1) / r + fv.
-class Equation {
+class SoldePret {
 public:
-    Equation(double n, double pmt, double pv, double fv, int type)
+    SoldePret(double n, double pmt, double pv, double fv, int type)
         : n_(n), pmt_(pmt), pv_(pv), fv_(fv), t_(echeance_type(type))
     {
     }
@@ -141,22 +143,14 @@ public:
         return std::nullopt;
     }
 
-    // Newton kept inside [a, b], where the sign changes, bisecting when a
-    // step would leave it.
     double dans_encadrement(double a, double b) const
     {
-        int signe_a = signe(a);
-        double r = (a + b) / 2;
-        for (int i = 0; i < 200 && b - a > 4e-16 * std::max(std::fabs(a), std::fabs(b)); ++i) {
-            int s = signe(r);
-            if (s == 0)
-                return r;
-            (s == signe_a ? a : b) = r;
-            Point p = en(r);
-            double suivant = r - p.valeur / p.pente;
-            r = std::isfinite(suivant) && suivant > a && suivant < b ? suivant : (a + b) / 2;
-        }
-        return r;
+        return racine_encadree(
+            [this](double r) {
+                Point p = en(r);
+                return Pente{p.valeur, p.pente};
+            },
+            a, b);
     }
 
     // The sign change nearest the guess, looked for outwards on both sides.
@@ -249,7 +243,7 @@ std::optional<double> rate(double nper, double pmt, double pv, double fv, int ty
         return std::nullopt;
     if (!(guess > -1) || !std::isfinite(guess))
         guess = 0.1;
-    Equation equation(nper, pmt, pv, fv, type);
+    SoldePret equation(nper, pmt, pv, fv, type);
     auto trouve = equation.newton(guess);
     if (trouve && equation.racines_au_plus() <= 1)
         return fini(*trouve);
@@ -261,13 +255,13 @@ std::optional<double> rate(double nper, double pmt, double pv, double fv, int ty
     return fini(*proche);
 }
 
-std::optional<double> calcul_echeance(int formule, double montant, double taux, std::int16_t n, int unite)
+std::optional<double> calcul_echeance(Formule formule, double montant, double taux, std::int16_t n, int unite)
 {
     double periodes = n;
     double u = unite;
     switch (formule) {
-    case 0: return fini((periodes / u * (montant * taux) + montant) / periodes);
-    case 1: {
+    case Formule::interets_simples: return fini((periodes / u * (montant * taux) + montant) / periodes);
+    case Formule::interets_composes: {
         double annees = periodes / u;
         double capital =
             taux > -1 ? std::exp(annees * std::log1p(taux)) * montant : std::pow(1 + taux, annees) * montant;
@@ -275,9 +269,9 @@ std::optional<double> calcul_echeance(int formule, double montant, double taux, 
             return std::nullopt;
         return pmt(taux / u, periodes, -capital, 0, 1);
     }
-    case 2: return pmt(taux / u, periodes, -montant, 0, 1);
-    default: return std::nullopt;
+    case Formule::interets_constants: return pmt(taux / u, periodes, -montant, 0, 1);
     }
+    return std::nullopt;
 }
 
 }  // namespace calc

@@ -4,6 +4,8 @@
 // repayment per period of the hypothesis table. Every function gives nothing
 // where no finite result exists, never NaN or infinity.
 
+#include "calc/choix.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -20,9 +22,9 @@ std::optional<double> nper(double rate, double pmt, double pv, double fv = 0, in
 std::optional<double> rate(double nper, double pmt, double pv, double fv = 0, int type = 0, double guess = 0.1);
 
 // Repayment per period of `montant` at the annual rate `taux` (a fraction)
-// over n periods of 1/unite year (unite 12 for months, 1 for years):
-// formule 0 simple interest, 1 capital grown by compound interest, 2 constant
-// instalments, repayments due at the start of each period.
-std::optional<double> calcul_echeance(int formule, double montant, double taux, std::int16_t n, int unite);
+// over n periods of 1/unite year (unite 12 for months, 1 for years): simple
+// interest, the capital grown by compound interest, or constant instalments,
+// repayments due at the start of each period.
+std::optional<double> calcul_echeance(Formule formule, double montant, double taux, std::int16_t n, int unite);
 
 }  // namespace calc

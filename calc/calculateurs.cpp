@@ -1,8 +1,10 @@
-#include "calculateurs.h"
+#include "calc/calculateurs.h"
 
-#include "annuite.h"
-#include "nombres.h"
+#include "calc/annuite.h"
+#include "calc/motif.h"
+#include "calc/nombres.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace calc {
@@ -16,6 +18,18 @@ Resultat message(Message m, bool remettre_a_zero = false)
     return r;
 }
 
+// Interest = capital x rate x years / 100, solved for the rate: per cent a year.
+double taux_simple(double montant, double echeance, double nombre)
+{
+    return ((echeance * nombre - montant) / montant * 100) / (nombre / 12);
+}
+
+// A count as the schedule takes it; one beyond any schedule stays beyond it.
+int compte(double n)
+{
+    return static_cast<int>(std::clamp(n, -1e9, 1e9));
+}
+
 }  // namespace
 
 Resultat nb_mens(const SaisieMensualites& s)
@@ -24,7 +38,7 @@ Resultat nb_mens(const SaisieMensualites& s)
     auto a = virg(s.montant), t = virg(s.taux), m = virg(s.echeance);
     if (!a || !t || !m)
         return message(case_vide);
-    double annuel = *t > 1 ? *t / 100 : *t;  // 5 and 0.05 both mean 5 % a year
+    double annuel = taux_en_fraction(*t);
     if (*a == 0 || annuel == 0 || *m == 0)
         return message(case_vide);
 
@@ -39,6 +53,12 @@ Resultat nb_mens(const SaisieMensualites& s)
     r.valeur = entier;
     r.legende = s.en_annees ? "Nombre d' annuités : " + texte_general(entier) + " années"
                             : "Nombre de Mensualités : " + texte_general(entier) + " mois";
+    r.depart = Depart{.montant = *a,
+                      .taux = taux_en_pour_cent(*t),
+                      .nombre = compte(entier),
+                      .periodes_par_an = periodes_par_an(s.en_annees),
+                      .en_debut_de_periode = false,
+                      .note = {}};
     return r;
 }
 
@@ -53,16 +73,18 @@ Resultat calcul_taux(const SaisieTaux& s)
         return message(case_vide);
 
     double taux = 0;
-    if (s.formule == 0) {
-        // Interest = capital x rate x years / 100, solved for the rate.
+    switch (s.formule) {
+    case Formule::interets_simples:
         if (*a == 0 || *n == 0)
             return message(case_vide);
-        taux = ((*m * *n - *a) / *a * 100) / (*n / 12);
-    } else if (s.formule == 1) {
+        taux = taux_simple(*a, *m, *n);
+        break;
+    case Formule::interets_composes: {
         Resultat r = message({"rien n'est prévu pour cette option"}, true);
         r.revenir_aux_interets_simples = true;
         return r;
-    } else {
+    }
+    case Formule::interets_constants:
         auto mensuel = rate(*n, -*m, *a, 0, 0, 0.1);
         if (!mensuel)
             return message(pour_rien, true);
@@ -76,6 +98,15 @@ Resultat calcul_taux(const SaisieTaux& s)
         r.messages.push_back({"Résultat pour un calcul basé sur\r\n des données exprimées en MOIS !"});
     r.legende = "Taux à : " + format_motif(taux, "##0.00") + " %";
     r.valeur = virg(format_motif(taux, "##0.00"));
+    const bool annuites = s.formule == Formule::interets_constants;
+    r.depart = Depart{.montant = *a,
+                      .taux = r.valeur.value_or(0),
+                      .nombre = compte(*n),
+                      .periodes_par_an = 12,
+                      .en_debut_de_periode = false,
+                      .note = annuites ? ""
+                                       : "Ce taux vient de la formule des intérêts simples ; le tableau "
+                                         "d'amortissement suit la méthode des annuités."};
     return r;
 }
 

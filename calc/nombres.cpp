@@ -1,4 +1,6 @@
-#include "nombres.h"
+#include "calc/nombres.h"
+
+#include "calc/motif.h"
 
 #include <algorithm>
 #include <charconv>
@@ -143,73 +145,22 @@ std::string texte_general(double x)
     return s;
 }
 
-namespace {
-
-// Room for the digits of any double with up to 30 decimals.
-constexpr int taille_chiffres = 340;
-
-// Writes round(|x| 10^decimales) in decimal digits, without leading zeros, and
-// gives their count; x is taken as the shortest decimal that reads back as x
-// (what a person reads) and halves go away from zero.
-int arrondi_decimal(double x, int decimales, char* chiffres)
+Decimal decimal_exact(double x)
 {
-    // Quick way for ordinary amounts: scaled in binary, the number rounds the
-    // same as its decimal reading unless it lies within a hair of a half.
-    constexpr double puissances[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    if (decimales <= 9) {
-        double y = std::fabs(x) * puissances[decimales];
-        double plancher = std::floor(y);
-        if (y < 1e9 && std::fabs(y - plancher - 0.5) > 1e-6) {
-            auto n = static_cast<unsigned long>(plancher) + (y - plancher > 0.5);
-            return n == 0 ? 0 : static_cast<int>(std::to_chars(chiffres, chiffres + 24, n).ptr - chiffres);
-        }
-    }
-
-    char sci[32];
-    auto fin = std::to_chars(sci, sci + sizeof sci, std::fabs(x), std::chars_format::scientific).ptr;
-    const char* e = std::find(sci, fin, 'e');
-    char mantisse[20];
-    int k = 0;
-    for (const char* c = sci; c != e; ++c)
-        if (*c != '.')
-            mantisse[k++] = *c;
-    int exposant = 0;
-    std::from_chars(e + 1 + (e[1] == '+'), fin, exposant);
-
-    // mantisse[i] weighs 10^(exposant - i); keep the digits down to 10^-decimales.
-    int garder = exposant + 1 + decimales;
-    if (garder < 0 || (garder == 0 && mantisse[0] < '5'))
-        return 0;
-    if (garder == 0) {
-        chiffres[0] = '1';
-        return 1;
-    }
-    std::fill(std::copy_n(mantisse, std::min(garder, k), chiffres), chiffres + garder, '0');
-    if (garder < k && mantisse[garder] >= '5') {
-        int i = garder;
-        while (i > 0 && chiffres[i - 1] == '9')
-            chiffres[--i] = '0';
-        if (i > 0) {
-            ++chiffres[i - 1];
-        } else {
-            std::copy_backward(chiffres, chiffres + garder, chiffres + garder + 1);
-            chiffres[0] = '1';
-            ++garder;
-        }
-    }
-    int zeros = 0;
-    while (zeros < garder && chiffres[zeros] == '0')
-        ++zeros;
-    std::copy(chiffres + zeros, chiffres + garder, chiffres);
-    return garder - zeros;
+    char texte[32];
+    const char* fin = std::to_chars(texte, texte + sizeof texte, x, std::chars_format::scientific).ptr;
+    const char* c = texte + (x < 0);
+    std::int64_t m = 0;
+    int decimales = 0;
+    for (bool apres_point = false; *c != 'e'; ++c)
+        if (*c == '.')
+            apres_point = true;
+        else
+            m = m * 10 + (*c - '0'), decimales += apres_point;
+    int e = 0;
+    std::from_chars(c + 1 + (c[1] == '+'), fin, e);
+    return {x < 0 ? -m : m, e - decimales};
 }
-
-bool place_chiffre(char c)
-{
-    return c == '#' || c == '0';
-}
-
-}  // namespace
 
 std::size_t nb_caracteres(std::string_view texte)
 {
@@ -217,90 +168,12 @@ std::size_t nb_caracteres(std::string_view texte)
         std::count_if(texte.begin(), texte.end(), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
 }
 
-Motif::Motif(std::string_view motif)
-{
-    auto point = std::min(motif.find('.'), motif.size());
-    entier_ = motif.substr(0, point);
-    suite_ = motif.substr(point);
-    decimales_ = std::min(30, static_cast<int>(std::count_if(suite_.begin(), suite_.end(), place_chiffre)));
-    places_ = static_cast<int>(std::count_if(entier_.begin(), entier_.end(), place_chiffre));
-}
-
-std::string format_motif(double x, std::string_view motif)
-{
-    return Motif(motif)(x);
-}
-
-std::string Motif::operator()(double x) const
-{
-    if (!std::isfinite(x))
-        return {};
-    int decimales = decimales_;
-
-    // The digits, right-aligned after enough zeros to show "0,00".
-    char tampon[taille_chiffres + 32];
-    char* chiffres = tampon + 32;
-    int n = arrondi_decimal(x, decimales, chiffres);
-    bool signe = x < 0 && n > 0;
-    while (n < decimales + 1)
-        *--chiffres = '0', ++n;
-    // The units digit shows only where the pattern asks for it ("0") or the number has one.
-    int nb_entiers = n - decimales;
-    if (nb_entiers == 1 && chiffres[0] == '0')
-        nb_entiers = 0, ++chiffres;
-    const char* lu = chiffres;
-
-    // Built on the stack, so that a short text needs no allocation of its own.
-    char pile[taille_chiffres + 128];
-    std::string tas;
-    std::size_t taille = entier_.size() + suite_.size() + static_cast<std::size_t>(n) + 1;
-    char* debut = taille <= sizeof pile ? pile : (tas.resize(taille), tas.data());
-    char* o = debut;
-    auto ecrire = [&](const char* source, int combien) {
-        if (combien <= 0)
-            return;
-        if (signe)
-            *o++ = '-', signe = false;
-        while (combien-- > 0)
-            *o++ = *source++;
-    };
-    // Placeholders take the digits from the right; the first one also takes
-    // every digit that the pattern has no room for.
-    int places = places_;
-    int j = 0;
-    for (char c : entier_) {
-        if (!place_chiffre(c)) {
-            *o++ = c;
-        } else if (j++ == 0 && nb_entiers > places) {
-            ecrire(lu, nb_entiers - places + 1);
-            lu += nb_entiers - places + 1;
-        } else if (j - 1 >= places - nb_entiers) {
-            ecrire(lu++, 1);
-        } else if (c == '0') {
-            ecrire("0", 1);
-        }
-    }
-    for (char c : suite_) {
-        if (c == '.')
-            *o++ = ',';
-        else if (place_chiffre(c))
-            ecrire(lu++, 1);
-        else
-            *o++ = c;
-    }
-    return std::string(debut, o);
-}
-
 double centieme(double x)
 {
-    char texte[64];
-    auto [fin, ec] = std::to_chars(texte, texte + sizeof texte, x, std::chars_format::scientific);
-    if (ec != std::errc() || !std::isfinite(x))
+    if (!std::isfinite(x))
         return x / 100;
-    std::string_view s(texte, fin - texte);
-    std::size_t e = s.find('e');
-    std::string decale =
-        std::string(s.substr(0, e)) + "e" + std::to_string(std::stoi(std::string(s.substr(e + 1))) - 2);
+    auto [mantisse, exposant] = decimal_exact(x);
+    std::string decale = std::to_string(mantisse) + "e" + std::to_string(exposant - 2);
     double resultat = x / 100;
     std::from_chars(decale.data(), decale.data() + decale.size(), resultat);
     return resultat;

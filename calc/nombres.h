@@ -3,6 +3,7 @@
 // Numbers as the program reads and writes them: French style, decimal comma,
 // whatever the locale of the machine.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,10 +23,13 @@ double valeur_en_tete(std::string_view texte);
 // 12 gives "12", 1e20 gives "1E+20". Empty for NaN and infinities.
 std::string texte_general(double x);
 
-// Formats with a pattern of "#" (optional digit), "0" (required digit), "."
-// (the decimal comma) and literal characters, rounding halves away from zero
-// on the decimal value as written: format_motif(2.675, "##0.00") == "2,68".
-std::string format_motif(double x, std::string_view motif);
+// A finite double as the decimal mantisse x 10^exposant, the mantissa the
+// fewest digits (17 at most) that read back as it: what a person typed.
+struct Decimal {
+    std::int64_t mantisse;
+    int exposant;
+};
+Decimal decimal_exact(double x);
 
 // x / 100 as the decimal reads, for rates typed in per cent: 3.45 gives 0.0345,
 // the double nearest that decimal, where 3.45 / 100 gives 0.034500000000000003.
@@ -39,18 +43,5 @@ std::string pour_cent(double fraction, int decimales = 2);
 
 // Length in characters of a UTF-8 text, not in bytes.
 std::size_t nb_caracteres(std::string_view texte);
-
-// The same pattern read once, for formatting many numbers alike.
-class Motif {
-public:
-    explicit Motif(std::string_view motif);
-    std::string operator()(double x) const;
-
-private:
-    std::string entier_;  // the pattern before its decimal point
-    std::string suite_;   // from the decimal point on
-    int decimales_;
-    int places_;  // digit placeholders before the decimal point
-};
 
 }  // namespace calc

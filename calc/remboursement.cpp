@@ -1,6 +1,7 @@
-#include "remboursement.h"
+#include "calc/remboursement.h"
 
-#include "nombres.h"
+#include "calc/motif.h"
+#include "calc/nombres.h"
 
 namespace calc {
 

@@ -3,7 +3,7 @@
 // What a click on a repayment of the table tells: the total repaid, read
 // from the cell as shown, and in years the monthly equivalent.
 
-#include "message.h"
+#include "calc/message.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,13 @@
-#include "tableau.h"
+#include "calc/tableau.h"
 
-#include "annuite.h"
-#include "nombres.h"
+#include "calc/annuite.h"
+#include "calc/motif.h"
+#include "calc/nombres.h"
 
 #include <cmath>
 
 namespace calc {
+
 Grille prepare_grille(const SaisieHypotheses& saisie)
 {
     Grille g;
@@ -34,15 +36,15 @@ Grille prepare_grille(const SaisieHypotheses& saisie)
     return g;
 }
 
-std::vector<std::string> calcul_hypotheses(const Grille& grille, double montant, int choix_formule, bool en_annees)
+std::vector<std::string> calcul_hypotheses(const Grille& grille, double montant, Formule formule, bool en_annees)
 {
     const Motif euros("### ### ##0.00 €");
-    int unite = en_annees ? 1 : 12;
     std::vector<std::string> cellules;
     cellules.reserve(grille.taux.size() * grille.durees.size());
     for (double taux : grille.taux)
         for (int n : grille.durees) {
-            auto p = calcul_echeance(choix_formule, montant, taux / 100, static_cast<std::int16_t>(n), unite);
+            auto p =
+                calcul_echeance(formule, montant, taux / 100, static_cast<std::int16_t>(n), periodes_par_an(en_annees));
             cellules.push_back(p ? euros(*p) : std::string());
         }
     return cellules;

@@ -4,7 +4,8 @@
 // steps of 0.25 point, one column per whole count of periods, the repayment
 // in every cell.
 
-#include "verifications.h"
+#include "calc/choix.h"
+#include "calc/verifications.h"
 
 #include <string>
 #include <vector>
@@ -27,7 +28,7 @@ struct Grille {
 Grille prepare_grille(const SaisieHypotheses& saisie);
 
 // The repayment texts, row by row; a cell with no repayment (0 periods) is empty.
-std::vector<std::string> calcul_hypotheses(const Grille& grille, double montant, int choix_formule, bool en_annees);
+std::vector<std::string> calcul_hypotheses(const Grille& grille, double montant, Formule formule, bool en_annees);
 
 // Rows r1..r2 and columns c1..c2 (from 0, headings apart) as tab-separated
 // text for a spreadsheet: the column headings first, then a line per rate;

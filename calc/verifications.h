@@ -5,7 +5,7 @@
 // as empty in the next), may refuse with a message, and keeps the code of the
 // last failure.
 
-#include "message.h"
+#include "calc/message.h"
 
 #include <string>
 #include <vector>
@@ -28,9 +28,12 @@ struct Refus {
     bool vider_durees = false;
 };
 
+// Which check failed last, numbered as the window shows it.
+enum class CodeErreur { aucun = 0, montant = 1, taux = 2, ecart_en_annees = 3, periodes = 4 };
+
 struct Verification {
     SaisieHypotheses saisie;
-    int code_erreur = 0;  // of the last failed check: 1 amount, 2 rates, 3 span in years, 4 periods
+    CodeErreur code_erreur = CodeErreur::aucun;
     std::vector<Refus> refus;
 };
 
@@ -42,7 +45,7 @@ void verif_durees(Verification& v);
 Verification verifier_hypotheses(const SaisieHypotheses& saisie);
 inline bool tableau_permis(const Verification& v)
 {
-    return v.code_erreur == 0;
+    return v.code_erreur == CodeErreur::aucun;
 }
 
 // The widest span of rates a table takes, in percentage points.

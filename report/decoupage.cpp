@@ -1,4 +1,4 @@
-#include "decoupage.h"
+#include "report/decoupage.h"
 
 namespace rapport {
 namespace {
@@ -22,7 +22,7 @@ std::vector<std::pair<int, int>> bandes(const std::vector<int>& tailles, double 
 
 }  // namespace
 
-std::vector<Morceau> decouper(const GrilleImprimee& g, Place page, double hauteur_premiere)
+std::vector<Morceau> decouper(const GrilleImprimee& g, Surface page, double hauteur_premiere)
 {
     const double largeur = page.largeur - g.largeur_en_tete, hauteur = page.hauteur - g.hauteur_en_tete;
     std::vector<Morceau> morceaux;

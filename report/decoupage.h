@@ -23,7 +23,7 @@ struct Morceau {
     bool operator==(const Morceau&) const = default;
 };
 
-struct Place {
+struct Surface {
     double largeur, hauteur;
 };
 
@@ -33,6 +33,6 @@ struct Place {
 // single column or row is larger than that: it then takes a piece of its
 // own. Every cell is in exactly one piece; a grid without cells gives one
 // empty piece, its headings.
-std::vector<Morceau> decouper(const GrilleImprimee& grille, Place page, double hauteur_premiere);
+std::vector<Morceau> decouper(const GrilleImprimee& grille, Surface page, double hauteur_premiere);
 
 }  // namespace rapport

@@ -1,6 +1,6 @@
-#include "echeancier_imprime.h"
+#include "report/echeancier_imprime.h"
 
-#include "nombres.h"
+#include "calc/nombres.h"
 
 namespace rapport {
 namespace {
@@ -15,11 +15,11 @@ const char* periode(int periodes_par_an)
     }
 }
 
-std::vector<std::string> description(const calc::Offre& offre)
+std::vector<std::string> description(const credit::Offre& offre)
 {
-    const calc::Pret& p = offre.pret;
-    bool constantes = p.amortissement == calc::Amortissement::echeances_constantes;
-    bool restant = p.base_assurance == calc::BaseAssurance::capital_restant_du;
+    const credit::Pret& p = offre.pret;
+    bool constantes = p.amortissement == credit::Amortissement::echeances_constantes;
+    bool restant = p.base_assurance == credit::BaseAssurance::capital_restant_du;
     return {
         "Montant emprunté : " + calc::euros(p.capital),
         "Taux nominal : " + calc::pour_cent(p.taux_annuel) + " par an",
@@ -33,18 +33,19 @@ std::vector<std::string> description(const calc::Offre& offre)
 
 }  // namespace
 
-Document echeancier(const calc::Offre& offre, const calc::Bilan& bilan, const std::string& date)
+Document echeancier(const credit::Offre& offre, const credit::Bilan& bilan, const std::string& date)
 {
     Document d;
     d.titre = "Tableau d'amortissement du " + date;
     d.avant = description(offre);
-    for (const calc::Total& t : calc::totaux(bilan))
+    for (const credit::Total& t : credit::totaux(bilan))
         d.avant.push_back(t.legende + " : " + t.texte);
-    d.en_tetes.assign(calc::colonnes.begin(), calc::colonnes.end());
-    for (const calc::Ligne& l : bilan.lignes) {
-        std::vector<std::string> cellules = {std::to_string(l.numero)};
-        for (std::size_t c = 1; c < calc::colonnes.size(); ++c)
-            cellules.push_back(calc::montant(calc::montant_colonne(l, c)));
+    for (const credit::Colonne& c : credit::colonnes)
+        d.en_tetes.push_back(c.titre);
+    for (const credit::Ligne& l : bilan.lignes) {
+        std::vector<std::string> cellules;
+        for (const credit::Colonne& c : credit::colonnes)
+            cellules.push_back(credit::cellule(l, c, calc::montant));
         d.lignes.push_back(std::move(cellules));
     }
     d.apres = bilan.alertes;

@@ -1,4 +1,4 @@
-#include "rapport.h"
+#include "report/rapport.h"
 
 namespace rapport {
 namespace {

@@ -3,7 +3,7 @@
 // The printed report as a list of print operations, chosen and written from
 // the texts the window shows. Nothing here knows a printer.
 
-#include "message.h"
+#include "calc/message.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "fenetre_test.h"
 
-#include "application.h"
+#include "commun/application.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -47,7 +47,7 @@ QString poppler(const QString& outil, const QStringList& arguments)
 
 void FenetreTest::SetUp()
 {
-    fenetre = std::make_unique<tarvio>();
+    fenetre = std::make_unique<FenetrePrincipale>();
     fenetre->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
 }

@@ -2,7 +2,7 @@
 
 // Helpers for driving the main window as a user would.
 
-#include "tarvio.h"
+#include "principale/fenetre_principale.h"
 
 #include <QMessageBox>
 #include <QTest>
@@ -72,5 +72,5 @@ protected:
     // Gives Text1, Text2 ... these texts, in order, and the rate lists 4 and 5.
     void remplir_les_cases(const QStringList& textes) const;
 
-    std::unique_ptr<tarvio> fenetre;
+    std::unique_ptr<FenetrePrincipale> fenetre;
 };

@@ -1,8 +1,8 @@
 // Annuity functions against values computed independently with Python's
 // decimal module at 60 digits (inputs taken as the exact binary doubles), and
 // the two calculators built on them: number of instalments and interest rate.
-#include "annuite.h"
-#include "calculateurs.h"
+#include "calc/annuite.h"
+#include "calc/calculateurs.h"
 
 #include <gtest/gtest.h>
 
@@ -47,12 +47,15 @@ TEST(Annuite, ValeursAuxLimitesOuSansResultat)
     // clang-format on
     for (const auto& [a, r, n, u, attendu] : cas)
         for (int formule = 0; formule < 3; ++formule)
-            EXPECT_TRUE(proche(calcul_echeance(formule, a, r, n, u), attendu[formule])) << formule;
-    EXPECT_TRUE(proche(calcul_echeance(2, 10000, -0.5, 600, 12), 3.5336924416828139e-09, 1e-11));
-    EXPECT_TRUE(calcul_echeance(2, 10000, 0.05, -5, 12).has_value());  // finite, shown as it comes
-    EXPECT_EQ(calcul_echeance(2, 10000, 0.05, 0, 12), std::nullopt);
-    EXPECT_EQ(calcul_echeance(1, 10000, -1.5, 7, 12), std::nullopt);  // fractional power of a negative
-    EXPECT_EQ(calcul_echeance(1, 1e308, 1, 600, 1), std::nullopt);    // overflow
+            EXPECT_TRUE(proche(calcul_echeance(Formule(formule), a, r, n, u), attendu[formule])) << formule;
+    EXPECT_TRUE(
+        proche(calcul_echeance(Formule::interets_constants, 10000, -0.5, 600, 12), 3.5336924416828139e-09, 1e-11));
+    EXPECT_TRUE(
+        calcul_echeance(Formule::interets_constants, 10000, 0.05, -5, 12).has_value());  // finite, shown as it comes
+    EXPECT_EQ(calcul_echeance(Formule::interets_constants, 10000, 0.05, 0, 12), std::nullopt);
+    EXPECT_EQ(calcul_echeance(Formule::interets_composes, 10000, -1.5, 7, 12),
+              std::nullopt);  // fractional power of a negative
+    EXPECT_EQ(calcul_echeance(Formule::interets_composes, 1e308, 1, 600, 1), std::nullopt);  // overflow
 
     EXPECT_TRUE(proche(pmt(1e-9, 360, -100000), 277.77782791666965));
     EXPECT_TRUE(proche(pmt(-0.5, 600, -1), 1.2049599325514421e-181));
@@ -120,22 +123,27 @@ TEST(Calculateurs, NbMensArrondiAuDessusEtCalculTauxOuRefus)
     for (auto [t, m] : {std::pair{"5", "41"}, {"12", "100"}, {"-1200", "200"}})
         EXPECT_TRUE(refus(nb_mens({"10000", t, m, false}), incoherent, true)) << t << ' ' << m;
 
-    EXPECT_EQ(legende(calcul_taux({"10000", "200", "60", 0, false})), "Taux à : 4,00 %");
-    EXPECT_EQ(legende(calcul_taux({"150000", "905.950658", "240", 2, false})), "Taux à : 3,96 %");
-    EXPECT_EQ(legende(calcul_taux({"12000", "1000", "12", 2, false})), "Taux à : 0,00 %");
-    Resultat annees = calcul_taux({"10000", "200", "60", 2, true});
+    EXPECT_EQ(legende(calcul_taux({"10000", "200", "60", Formule::interets_simples, false})), "Taux à : 4,00 %");
+    EXPECT_EQ(legende(calcul_taux({"150000", "905.950658", "240", Formule::interets_constants, false})),
+              "Taux à : 3,96 %");
+    EXPECT_EQ(legende(calcul_taux({"12000", "1000", "12", Formule::interets_constants, false})), "Taux à : 0,00 %");
+    Resultat annees = calcul_taux({"10000", "200", "60", Formule::interets_constants, true});
     EXPECT_EQ(annees.messages.at(0).texte, "Résultat pour un calcul basé sur\r\n des données exprimées en MOIS !");
     EXPECT_EQ(legende(annees), "Taux à : 7,42 %");
 
     const std::string pour_rien = "Il semble que vous prêtiez pour rien !\r\nL'une de vos données n'est pas juste !";
     // -2 %; "0.00" is no "0"; no rate exists
-    for (auto [m, formule] : {std::pair{"150", 0}, {"0.00", 0}, {"-200", 2}})
+    for (auto [m, formule] : {std::pair{"150", Formule::interets_simples},
+                              {"0.00", Formule::interets_simples},
+                              {"-200", Formule::interets_constants}})
         EXPECT_TRUE(refus(calcul_taux({"10000", m, "60", formule, false}), pour_rien, true)) << m;
     for (auto [a, m, n] :
          {std::tuple{"10000", "0", "60"}, {"0.00", "200", "60"}, {"10000", "200", "00"}, {"10000", "", "60"}})
-        EXPECT_TRUE(refus(calcul_taux({a, m, n, 0, false}), "vous avez oublier une case !", false)) << a << m << n;
+        EXPECT_TRUE(
+            refus(calcul_taux({a, m, n, Formule::interets_simples, false}), "vous avez oublier une case !", false))
+            << a << m << n;
 
-    Resultat composes = calcul_taux({"10000", "200", "60", 1, true});
+    Resultat composes = calcul_taux({"10000", "200", "60", Formule::interets_composes, true});
     EXPECT_TRUE(refus(composes, "rien n'est prévu pour cette option", true));
     EXPECT_TRUE(composes.revenir_aux_interets_simples);
 }

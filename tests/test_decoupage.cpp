@@ -1,5 +1,5 @@
 // A table too large for a page, cut as a spreadsheet prints it.
-#include "decoupage.h"
+#include "report/decoupage.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ int somme(const std::vector<int>& tailles, int debut, int fin)
 
 // Every cell once, bands in page order, and each piece as full as its page
 // allows: one more column or row would not fit.
-void verifier(const GrilleImprimee& g, Place page, double premiere)
+void verifier(const GrilleImprimee& g, Surface page, double premiere)
 {
     auto morceaux = decouper(g, page, premiere);
     std::multiset<std::pair<int, int>> cellules;

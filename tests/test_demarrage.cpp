@@ -2,7 +2,7 @@
 // help viewer; and Qt's own buttons in French.
 #include "fenetre_test.h"
 
-#include "aide.h"
+#include "commun/aide.h"
 
 #include <QDir>
 #include <QFile>

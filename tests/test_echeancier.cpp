@@ -1,7 +1,7 @@
 // Loan schedules and TAEG. Expected values come from tests/reference/echeancier.py (exact
 // fractions, its own root finder), from Directive 98/7/EC, Annex III, or are worked by hand.
-#include "annuite.h"
-#include "echeancier.h"
+#include "calc/annuite.h"
+#include "credit/echeancier.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <cmath>
 #include <tuple>
 
-using namespace calc;
+using namespace credit;
 
 namespace {
 
@@ -88,7 +88,9 @@ TEST(Echeancier, PretPublieEtSonTaeg)
     p.en_debut_de_periode = true;
     lignes = echeancier(p);
     ASSERT_TRUE(coherent(p, lignes));
-    EXPECT_EQ(centimes(lignes[0].echeance), std::llround(100 * calcul_echeance(2, 200000, 0.03, 300, 12).value()));
+    EXPECT_EQ(
+        centimes(lignes[0].echeance),
+        std::llround(100 * calc::calcul_echeance(calc::Formule::interets_constants, 200000, 0.03, 300, 12).value()));
     attendre_ligne(lignes[0], {946.06, 0, 946.06, 0, 199053.94});
     attendre_ligne(lignes[1], {946.06, 497.63, 448.43, 0, 198605.51});
     attendre_ligne(lignes.back(), {944.83, 2.36, 942.47, 0, 0});

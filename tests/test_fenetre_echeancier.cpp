@@ -1,8 +1,8 @@
 // The schedule window: where it starts from, live updates, refusals, export.
 #include "fenetre_test.h"
 
-#include "fenetre_echeancier.h"
-#include "grille.h"
+#include "echeancier/fenetre_echeancier.h"
+#include "principale/grille.h"
 
 #include <QAction>
 #include <QComboBox>

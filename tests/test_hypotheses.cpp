@@ -1,8 +1,8 @@
 // The checks, the layout and the cell details of the hypothesis table,
 // without a window. Expected repayments: see test_annuite.cpp.
-#include "remboursement.h"
-#include "tableau.h"
-#include "verifications.h"
+#include "calc/remboursement.h"
+#include "calc/tableau.h"
+#include "calc/verifications.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ Textes refus(const SaisieHypotheses& s)
     Textes t;
     for (const Refus& r : v.refus)
         t.push_back(r.message.texte + "|" + (r.vider_montant ? "M" : "") + (r.vider_durees ? "D" : ""));
-    t.push_back(std::to_string(v.code_erreur));
+    t.push_back(std::to_string(static_cast<int>(v.code_erreur)));
     return t;
 }
 
@@ -69,7 +69,7 @@ TEST(Tableau, EnTetesCellulesTotalEtCopie)
     EXPECT_EQ(g.nb_lignes * 10 + g.nb_colonnes, 65);
     EXPECT_EQ(g.en_tetes_lignes, Textes({"4 %", "4,25 %", "4,5 %", "4,75 %", "5 %"}));
     EXPECT_EQ(g.largeurs.front(), 1330);  // 14 characters
-    EXPECT_EQ(calcul_hypotheses(g, 10000, 2, false).at(4 * 4), "  852,52 €");
+    EXPECT_EQ(calcul_hypotheses(g, 10000, Formule::interets_constants, false).at(4 * 4), "  852,52 €");
 
     EXPECT_EQ(prepare_grille({"10000", "10", "12", "4", "5", true}).en_tetes_colonnes.front(), "10  Annuités    ");
 
@@ -78,7 +78,8 @@ TEST(Tableau, EnTetesCellulesTotalEtCopie)
     // Fractional counts: whole counts head, count and fill the columns alike.
     EXPECT_EQ(prepare_grille({"1", "12.6", "15", "4", "5"}).durees, (std::vector<int>{13, 14, 15}));
     // Count 0 has no repayment: its cell stays empty; negative counts show as they come.
-    auto cellules = calcul_hypotheses(prepare_grille({"1", "-1", "2", "4", "5"}), 10000, 0, false);
+    auto cellules =
+        calcul_hypotheses(prepare_grille({"1", "-1", "2", "4", "5"}), 10000, Formule::interets_simples, false);
     EXPECT_TRUE(cellules[1].empty() && !cellules[0].empty());
 
     EXPECT_EQ(detail_remboursement("  852,52 €", "12", 1, false),

@@ -1,5 +1,6 @@
 // Reading and writing numbers in the French style; expected values worked by hand.
-#include "nombres.h"
+#include "calc/motif.h"
+#include "calc/nombres.h"
 
 #include <gtest/gtest.h>
 

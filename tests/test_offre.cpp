@@ -2,13 +2,13 @@
 // The published loan: 200 000 € over 25 years at 3 %, insurance 0,30 % of the
 // initial capital: 948,42 € + 50,00 € a month; interest 84 527,18 € in all
 // (worked in exact fractions, apart from the code).
-#include "bilan.h"
-#include "echeancier_imprime.h"
-#include "offre.h"
+#include "credit/bilan.h"
+#include "credit/offre.h"
+#include "report/echeancier_imprime.h"
 
 #include <gtest/gtest.h>
 
-using namespace calc;
+using namespace credit;
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Which report the print command makes, and its operations, without a printer.
-#include "rapport.h"
+#include "report/rapport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The key filter of the nine number fields, and the rate lists that take any text.
 #include "fenetre_test.h"
 
-#include "filtre_touches.h"
+#include "principale/filtre_touches.h"
 
 #include <QApplication>
 #include <QClipboard>

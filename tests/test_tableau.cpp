@@ -1,7 +1,7 @@
 // The hypothesis table through the window: the button, the grid, the clicks.
 #include "fenetre_test.h"
 
-#include "grille.h"
+#include "principale/grille.h"
 
 #include <QAbstractButton>
 #include <QClipboard>

@@ -1,0 +1,213 @@
+#include "echeancier/fenetre_echeancier.h"
+
+#include "commun/apparence.h"
+#include "commun/bouton.h"
+#include "commun/messages.h"
+#include "commun/textes.h"
+#include "echeancier/formulaire_offre.h"
+#include "echeancier/graphique.h"
+#include "echeancier/modele_echeancier.h"
+#include "impression/impression.h"
+#include "report/echeancier_imprime.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableView>
+
+FenetreEcheancier::FenetreEcheancier(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName("Echeancier");
+    setWindowTitle("Tableau d'amortissement");
+    setAttribute(Qt::WA_DeleteOnClose);
+    formulaire_ = new FormulaireOffre;
+    auto* mise_en_page = new QHBoxLayout(this);
+    mise_en_page->addWidget(formulaire_);
+    mise_en_page->addWidget(creer_resultats(), 1);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    connect(formulaire_, &FormulaireOffre::modifie, this, &FenetreEcheancier::recalculer);
+    resize(1100, 720);
+    recalculer();
+}
+
+QWidget* FenetreEcheancier::creer_resultats()
+{
+    auto* resultats = new QWidget;
+    auto* v = new QVBoxLayout(resultats);
+    etat_ = new QLabel;
+    etat_->setObjectName("etat");
+    etat_->setWordWrap(true);
+    etat_->setAccessibleName("État du calcul");
+    v->addWidget(etat_);
+    v->addWidget(creer_totaux());
+    alertes_ = new QLabel;
+    alertes_->setObjectName("alertes");
+    alertes_->setWordWrap(true);
+    colorer(alertes_, {QPalette::WindowText}, couleurs::rouge);
+    v->addWidget(alertes_);
+    v->addWidget(creer_onglets(), 1);
+    v->addLayout(creer_boutons());
+    return resultats;
+}
+
+// A label a total, named as the total names itself.
+QWidget* FenetreEcheancier::creer_totaux()
+{
+    auto* boite = new QGroupBox("Coût du crédit");
+    auto* f = new QFormLayout(boite);
+    for (const credit::Total& total : credit::totaux({})) {
+        auto* valeur = new QLabel;
+        valeur->setObjectName(total.nom);
+        valeur->setAccessibleName(q(total.legende));
+        valeur->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        f->addRow(q(total.legende) + " :", valeur);
+        totaux_.insert(total.nom, valeur);
+    }
+    return boite;
+}
+
+QWidget* FenetreEcheancier::creer_onglets()
+{
+    auto* onglets = new QTabWidget;
+    auto* tableau = new QTableView;
+    tableau->setObjectName("tableau");
+    modele_ = new ModeleEcheancier(tableau);
+    tableau->setModel(modele_);
+    tableau->verticalHeader()->hide();
+    // Sizes set once: no row or column is measured on each keystroke.
+    tableau->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tableau->verticalHeader()->setDefaultSectionSize(tableau->fontMetrics().height() + 6);
+    QFontMetrics mesure = tableau->fontMetrics();
+    for (int c = 0; c < modele_->columnCount(); ++c) {
+        const credit::Colonne& colonne = credit::colonnes[static_cast<std::size_t>(c)];
+        QString plus_long = colonne.montant ? "1 000 000 000,00" : "0000";
+        tableau->setColumnWidth(
+            c, std::max(mesure.horizontalAdvance(plus_long), mesure.horizontalAdvance(colonne.titre)) + 16);
+    }
+    tableau->horizontalHeader()->setStretchLastSection(true);
+    tableau->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    onglets->addTab(tableau, "Échéancier");
+    graphique_ = creer_graphique(onglets);
+    onglets->addTab(graphique_ ? static_cast<QWidget*>(graphique_) : new QLabel("Graphique indisponible"), "Graphique");
+    connect(onglets, &QTabWidget::currentChanged, this, &FenetreEcheancier::tracer_graphique);
+    return onglets;
+}
+
+QLayout* FenetreEcheancier::creer_boutons()
+{
+    auto bouton = [](const char* nom, const QString& texte) {
+        QPushButton* b = creer_bouton(texte);
+        b->setObjectName(nom);
+        return b;
+    };
+    exporter_ = bouton("exporter", "&Exporter…");
+    imprimer_ = bouton("imprimer", "&Imprimer…");
+    QPushButton* fermer = bouton("fermer", "&Fermer");
+    connect(exporter_, &QPushButton::clicked, this, &FenetreEcheancier::exporter);
+    connect(imprimer_, &QPushButton::clicked, this, &FenetreEcheancier::imprimer_echeancier);
+    connect(fermer, &QPushButton::clicked, this, &QWidget::close);
+    auto* boutons = new QHBoxLayout;
+    boutons->addStretch();
+    for (QPushButton* b : {exporter_, imprimer_, fermer})
+        boutons->addWidget(b);
+    return boutons;
+}
+
+void FenetreEcheancier::partir_de(const calc::Depart& depart)
+{
+    note_ = q(depart.note);
+    formulaire_->partir_de(depart);
+    recalculer();
+}
+
+void FenetreEcheancier::recalculer()
+{
+    credit::Lecture lecture = credit::lire_offre(formulaire_->saisie());
+    if (lecture.offre)
+        return afficher(*lecture.offre);
+    QStringList erreurs;
+    for (const std::string& e : lecture.erreurs)
+        erreurs << q(e);
+    effacer(erreurs.join('\n'));
+}
+
+void FenetreEcheancier::afficher(const credit::Offre& offre)
+{
+    offre_ = offre;
+    bilan_ = credit::etablir_bilan(offre);
+    dire(note_, Qt::black);
+    for (const credit::Total& total : credit::totaux(bilan_))
+        totaux_.value(total.nom)->setText(q(total.texte));
+    QStringList alertes;
+    for (const std::string& a : bilan_.alertes)
+        alertes << q(a);
+    alertes_->setText(alertes.join('\n'));
+    modele_->afficher(bilan_.lignes);
+    tracer_graphique();
+    exporter_->setEnabled(true);
+    imprimer_->setEnabled(true);
+}
+
+// Only while it shows: drawn on each keystroke, it would double the time to answer one.
+void FenetreEcheancier::tracer_graphique()
+{
+    if (graphique_ && graphique_->isVisible())
+        graphique_->afficher(offre_ ? credit::par_annee(bilan_.lignes, offre_->pret.periodes_par_an)
+                                    : std::vector<credit::Annee>());
+}
+
+void FenetreEcheancier::dire(const QString& texte, const QColor& couleur)
+{
+    etat_->setText(texte);
+    colorer(etat_, {QPalette::WindowText}, couleur);
+}
+
+void FenetreEcheancier::effacer(const QString& erreurs)
+{
+    offre_.reset();
+    bilan_ = {};
+    dire(erreurs, couleurs::rouge);
+    for (QLabel* total : totaux_)
+        total->setText("—");
+    alertes_->clear();
+    modele_->afficher({});
+    tracer_graphique();
+    exporter_->setEnabled(false);
+    imprimer_->setEnabled(false);
+}
+
+void FenetreEcheancier::exporter()
+{
+    QString chemin =
+        QFileDialog::getSaveFileName(this, "Exporter le tableau d'amortissement",
+                                     QDir::home().filePath("tableau-amortissement.csv"), "Fichiers CSV (*.csv)");
+    if (chemin.isEmpty())
+        return;
+    if (!chemin.endsWith(".csv", Qt::CaseInsensitive))
+        chemin += ".csv";
+    QSaveFile fichier(chemin);
+    std::string csv = credit::texte_csv(bilan_.lignes);
+    if (fichier.open(QIODevice::WriteOnly) && fichier.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) &&
+        fichier.commit())
+        return;
+    afficher_message(this, {"Le fichier « " + chemin.toStdString() + " » n'a pas pu être écrit :\r\n" +
+                                fichier.errorString().toStdString(),
+                            "Exporter", calc::Icone::critique});
+}
+
+void FenetreEcheancier::imprimer_echeancier()
+{
+    if (!offre_)
+        return;
+    rapport::Document document = rapport::echeancier(*offre_, bilan_, date_du_jour().toStdString());
+    imprimer(this, {"Imprimer", "Tableau d'amortissement", "le tableau d'amortissement", "tableau-amortissement.pdf",
+                    [&document](QPrinter& imprimante, const Suivi&) { return jouer(document, imprimante); }, nullptr});
+}

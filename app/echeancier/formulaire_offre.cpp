@@ -1,0 +1,155 @@
+#include "echeancier/formulaire_offre.h"
+
+#include "calc/nombres.h"
+#include "commun/textes.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+// A row of the form: the widget named for tests and screen readers, its
+// caption a label that gives it the focus, its unit after it.
+template <typename W>
+W* rangee(QFormLayout* formulaire, W* w, const char* nom, const QString& legende, const char* unite = nullptr)
+{
+    w->setObjectName(nom);
+    w->setAccessibleName(legende);
+    auto* ligne = new QHBoxLayout;
+    ligne->addWidget(w);
+    if (unite)
+        ligne->addWidget(new QLabel(unite));
+    formulaire->addRow(legende + " :", ligne);
+    if (auto* etiquette = qobject_cast<QLabel*>(formulaire->labelForField(ligne)))
+        etiquette->setBuddy(w);
+    return w;
+}
+
+QLineEdit* champ(QFormLayout* formulaire, const char* nom, const QString& legende, const char* unite)
+{
+    return rangee(formulaire, new QLineEdit, nom, legende, unite);
+}
+
+template <typename T>
+QComboBox* liste(QFormLayout* formulaire, const char* nom, const QString& legende,
+                 std::initializer_list<std::pair<const char*, T>> choix)
+{
+    QComboBox* l = rangee(formulaire, new QComboBox, nom, legende);
+    for (auto [texte, valeur] : choix)
+        l->addItem(texte, QVariant::fromValue(valeur));
+    return l;
+}
+
+QGroupBox* groupe(const QString& titre, QFormLayout*& formulaire)
+{
+    auto* boite = new QGroupBox(titre);
+    formulaire = new QFormLayout(boite);
+    return boite;
+}
+
+template <typename T>
+T valeur(const QComboBox* liste)
+{
+    return liste->currentData().value<T>();
+}
+
+template <typename T>
+void choisir(QComboBox* liste, T valeur)
+{
+    liste->setCurrentIndex(std::max(0, liste->findData(QVariant::fromValue(valeur))));
+}
+
+}  // namespace
+
+FormulaireOffre::FormulaireOffre(QWidget* parent) : QWidget(parent)
+{
+    auto* colonne = new QVBoxLayout(this);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->addWidget(creer_pret());
+    colonne->addWidget(creer_assurance_et_frais());
+    colonne->addWidget(creer_situation());
+    colonne->addStretch();
+    for (QLineEdit* c : findChildren<QLineEdit*>())
+        connect(c, &QLineEdit::textChanged, this, &FormulaireOffre::modifie);
+    for (QComboBox* l : findChildren<QComboBox*>())
+        connect(l, &QComboBox::currentIndexChanged, this, &FormulaireOffre::modifie);
+}
+
+QWidget* FormulaireOffre::creer_pret()
+{
+    using credit::Amortissement;
+    QFormLayout* f;
+    QGroupBox* boite = groupe("Le prêt", f);
+    montant_ = champ(f, "montant", "Montant emprunté", "€");
+    taux_ = champ(f, "taux", "Taux nominal annuel", "%");
+    nombre_ = champ(f, "nombre", "Nombre d'échéances", "");
+    periodicite_ = liste<int>(f, "periodicite", "Une échéance tous les", {{"mois", 12}, {"trimestres", 4}, {"ans", 1}});
+    amortissement_ = liste<Amortissement>(f, "amortissement", "Amortissement",
+                                          {{"échéances constantes", Amortissement::echeances_constantes},
+                                           {"capital constant", Amortissement::capital_constant}});
+    moment_ = liste<bool>(f, "moment", "Échéances", {{"en fin de période", false}, {"en début de période", true}});
+    return boite;
+}
+
+QWidget* FormulaireOffre::creer_assurance_et_frais()
+{
+    using credit::BaseAssurance;
+    QFormLayout* f;
+    QGroupBox* boite = groupe("Assurance et frais", f);
+    taux_assurance_ = champ(f, "taux_assurance", "Taux d'assurance annuel", "%");
+    base_assurance_ = liste<BaseAssurance>(f, "base_assurance", "Calculé sur",
+                                           {{"le capital initial", BaseAssurance::capital_initial},
+                                            {"le capital restant dû", BaseAssurance::capital_restant_du}});
+    frais_dossier_ = champ(f, "frais_dossier", "Frais de dossier", "€");
+    frais_garantie_ = champ(f, "frais_garantie", "Frais de garantie", "€");
+    frais_courtage_ = champ(f, "frais_courtage", "Frais de courtage", "€");
+    return boite;
+}
+
+QWidget* FormulaireOffre::creer_situation()
+{
+    QFormLayout* f;
+    QGroupBox* boite = groupe("Votre situation (facultatif)", f);
+    revenu_ = champ(f, "revenu", "Revenu net mensuel", "€");
+    taux_usure_ = champ(f, "taux_usure", "Taux d'usure", "%");
+    auto* source = new QLabel("Le taux d'usure change chaque trimestre : la Banque de France le publie au "
+                              "Journal officiel et sur banque-france.fr, par catégorie de prêt.");
+    source->setWordWrap(true);
+    f->addRow(source);
+    return boite;
+}
+
+credit::SaisieOffre FormulaireOffre::saisie() const
+{
+    credit::SaisieOffre s;
+    s.montant = texte(montant_);
+    s.taux = texte(taux_);
+    s.nombre = texte(nombre_);
+    s.periodes_par_an = valeur<int>(periodicite_);
+    s.amortissement = valeur<credit::Amortissement>(amortissement_);
+    s.en_debut_de_periode = valeur<bool>(moment_);
+    s.taux_assurance = texte(taux_assurance_);
+    s.base_assurance = valeur<credit::BaseAssurance>(base_assurance_);
+    s.frais_dossier = texte(frais_dossier_);
+    s.frais_garantie = texte(frais_garantie_);
+    s.frais_courtage = texte(frais_courtage_);
+    s.revenu_mensuel = texte(revenu_);
+    s.taux_usure = texte(taux_usure_);
+    return s;
+}
+
+void FormulaireOffre::partir_de(const calc::Depart& depart)
+{
+    for (auto [c, x] : {std::pair{montant_, depart.montant}, {taux_, depart.taux}, {nombre_, double(depart.nombre)}})
+        c->setText(q(calc::texte_general(x)));
+    choisir(periodicite_, depart.periodes_par_an);
+    choisir(moment_, depart.en_debut_de_periode);
+}

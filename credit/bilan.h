@@ -1,0 +1,77 @@
+#pragma once
+
+// What an offer costs, as a borrower compares offers: its schedule, its
+// totals, its TAEG and TAEA, and how it stands against the HCSF rules and the
+// usury threshold.
+
+#include "credit/offre.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace credit {
+
+// What the HCSF asks of lenders: instalments, insurance included, within 35 %
+// of the net income, and 25 years at most.
+constexpr int endettement_maxi_pour_cent = 35;
+constexpr int duree_maxi_annees = 25;
+
+struct Bilan {
+    std::vector<Ligne> lignes;
+    double interets = 0, assurance = 0, frais = 0, cout_total = 0;  // euros, sums to the cent
+    std::optional<double> taeg;                                     // a fraction, unrounded
+    std::optional<double> taea;                                     // TAEG minus TAEG without insurance
+    std::optional<double> endettement;  // the largest instalment with insurance, brought to a month, over the income
+    std::vector<std::string> alertes;   // in French: each rule the offer breaks
+};
+
+Bilan etablir_bilan(const Offre& offre);
+
+// The totals as the window and the printed schedule show them: the name
+// the window gives its figure, the caption, then the text ("12 345,67 €",
+// "3,53 %", "—" for a value that does not exist).
+struct Total {
+    const char* nom;
+    std::string legende, texte;
+};
+std::vector<Total> totaux(const Bilan& bilan);
+
+// The schedule's columns, as the window, the print and the export head them:
+// the line's number, then amounts, each with where a line holds it.
+struct Colonne {
+    const char* titre;
+    double (*montant)(const Ligne&);  // none for the line's number
+};
+inline constexpr std::array<Colonne, 7> colonnes = {{
+    {"N°", nullptr},
+    {"Échéance", [](const Ligne& l) { return l.echeance; }},
+    {"Intérêts", [](const Ligne& l) { return l.interets; }},
+    {"Capital amorti", [](const Ligne& l) { return l.capital_amorti; }},
+    {"Assurance", [](const Ligne& l) { return l.assurance; }},
+    {"Échéance avec assurance", [](const Ligne& l) { return l.echeance + l.assurance; }},
+    {"Capital restant dû", [](const Ligne& l) { return l.capital_restant_du; }},
+}};
+
+// A line's cell in a column: its number, or its amount written by `ecrire`.
+template <class F>
+std::string cellule(const Ligne& ligne, const Colonne& colonne, F ecrire)
+{
+    return colonne.montant ? ecrire(colonne.montant(ligne)) : std::to_string(ligne.numero);
+}
+
+// A year of the schedule, from the first instalment.
+struct Annee {
+    int annee;  // 1 ...
+    double capital, interets, assurance;
+    double capital_restant_du;  // at the year's end
+};
+
+std::vector<Annee> par_annee(const std::vector<Ligne>& lignes, int periodes_par_an);
+
+// The schedule as French spreadsheets read it: UTF-8 with a byte order mark,
+// semicolons, decimal commas, one heading line, CR LF line ends.
+std::string texte_csv(const std::vector<Ligne>& lignes);
+
+}  // namespace credit

@@ -1,0 +1,172 @@
+#include "credit/echeancier.h"
+
+#include "calc/annuite.h"
+#include "calc/nombres.h"
+#include "credit/argent.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+namespace credit {
+namespace {
+
+Entier pgcd(Entier a, Entier b)
+{
+    a = a < 0 ? -a : a;
+    while (b != 0)
+        a = std::exchange(b, a % b);
+    return a;
+}
+
+// A rate per period as the exact fraction num / den in lowest terms.
+struct TauxPeriodique {
+    Entier num = 0, den = 1;
+
+    // Of an amount in cents, rounded to the cent. At most 10^12 cents times a
+    // numerator below 10^17: no overflow.
+    std::int64_t de(std::int64_t centimes) const { return static_cast<std::int64_t>(arrondi(centimes * num, den)); }
+};
+
+// An annual rate of at most taux_annuel_maxi.
+TauxPeriodique par_periode(double annuel, int periodes_par_an)
+{
+    auto [m, e] = calc::decimal_exact(annuel);
+    TauxPeriodique t;
+    if (e >= 0) {
+        t.num = m * puissance_de_10(e);
+        t.den = periodes_par_an;
+    } else if (e >= -36) {
+        t.num = m;
+        t.den = puissance_de_10(-e) * periodes_par_an;
+    }  // else below 1e-20: on 10^12 cents it cannot reach half a cent, taken as 0
+    Entier g = pgcd(t.num, t.den);
+    t.num /= g;
+    t.den /= g;
+    return t;
+}
+
+// (a b) mod d and a^k mod d, for a, b below d < 2^62.
+Entier produit_mod(Entier a, Entier b, Entier d)
+{
+    return a * b % d;
+}
+
+Entier puissance_mod(Entier a, int k, Entier d)
+{
+    Entier r = 1 % d;
+    for (; k > 0; k >>= 1, a = produit_mod(a, a, d))
+        if (k & 1)
+            r = produit_mod(r, a, d);
+    return r;
+}
+
+// The constant instalment in cents, rounded half away from zero. With
+// r = a / b it is the fraction C (a+b)^(n-1+t) / (b^t S) with
+// S = sum of (a+b)^j b^(n-1-j) for j < n, t = 1 at the end of periods and 0
+// at the start; its numerator is prime to its denominator, so it falls on a
+// half cent only where the denominator divides 2 C. Where the denominator is
+// that small, the remainder worked modulo it decides the rounding and the
+// double formula only gives the whole part; elsewhere the double is rounded,
+// nearer to a half cent than its error (below 0.01 cent) only by rare chance.
+std::optional<std::int64_t> annuite(std::int64_t capital, const TauxPeriodique& taux, int n, bool debut)
+{
+    auto estimee = calc::pmt(static_cast<double>(taux.num) / static_cast<double>(taux.den), n,
+                             static_cast<double>(-capital), 0, debut ? 1 : 0);
+    if (!estimee)
+        return std::nullopt;
+    const Entier limite = Entier(1) << 62, base = taux.num + taux.den, b = taux.den;
+    Entier somme = 0, puissance_b = 1;  // S for the first k terms, and b^k <= b S
+    for (int k = 0; k < n && base < limite && b < limite; ++k) {
+        somme = base * somme + puissance_b;
+        if (somme >= limite)
+            break;
+        puissance_b *= b;
+    }
+    Entier d = debut ? somme : somme * b;
+    if (somme == 0 || somme >= limite || d >= limite)
+        return std::llround(*estimee);
+    Entier reste = produit_mod(capital % d, puissance_mod(base % d, n - debut, d), d);
+    auto entiers = std::llround(*estimee - static_cast<double>(reste) / static_cast<double>(d));
+    return entiers + (2 * reste >= d);
+}
+
+// A loan's terms once checked, amounts in cents.
+struct Conditions {
+    std::int64_t capital, frais;
+    TauxPeriodique taux, assurance;
+};
+
+bool dans(double x, double mini, double maxi)
+{
+    return x >= mini && x <= maxi;  // false for NaN
+}
+
+std::optional<Conditions> conditions(const Pret& pret)
+{
+    int p = pret.periodes_par_an;
+    if (!dans(pret.capital, 0, capital_maxi) || !dans(pret.frais, 0, capital_maxi) ||
+        !dans(pret.taux_annuel, -taux_annuel_maxi, taux_annuel_maxi) ||
+        !dans(pret.taux_assurance, 0, taux_annuel_maxi) || pret.nb_echeances < 1 ||
+        pret.nb_echeances > nb_echeances_maxi || p < 1 || p > 12 || 12 % p != 0)
+        return std::nullopt;
+    Conditions c{centimes(pret.capital), centimes(pret.frais), par_periode(pret.taux_annuel, p),
+                 par_periode(pret.taux_assurance, p)};
+    if (c.capital <= 0 || c.taux.num + c.taux.den <= 0)
+        return std::nullopt;
+    return c;
+}
+
+std::vector<Ligne> lignes(const Conditions& c, const Pret& pret)
+{
+    int n = pret.nb_echeances;
+    bool debut = pret.en_debut_de_periode, capital_constant = pret.amortissement == Amortissement::capital_constant;
+    auto part = capital_constant ? std::optional(static_cast<std::int64_t>(arrondi(c.capital, n)))
+                                 : annuite(c.capital, c.taux, n, debut);
+    if (!part)
+        return {};
+    const std::int64_t prime_fixe = c.assurance.de(c.capital);
+    std::vector<Ligne> resultat;
+    resultat.reserve(static_cast<std::size_t>(n));
+    std::int64_t reste = c.capital;
+    for (int k = 1; k <= n; ++k) {
+        std::int64_t interets = debut && k == 1 ? 0 : c.taux.de(reste);
+        std::int64_t amorti = capital_constant ? *part : *part - interets;
+        amorti = k == n ? reste : std::clamp<std::int64_t>(amorti, 0, reste);
+        std::int64_t assurance =
+            pret.base_assurance == BaseAssurance::capital_restant_du ? c.assurance.de(reste) : prime_fixe;
+        reste -= amorti;
+        resultat.push_back({k, en_euros(interets + amorti), en_euros(interets), en_euros(amorti), en_euros(assurance),
+                            en_euros(reste)});
+    }
+    return resultat;
+}
+
+}  // namespace
+
+std::vector<Ligne> echeancier(const Pret& pret)
+{
+    auto c = conditions(pret);
+    return c ? lignes(*c, pret) : std::vector<Ligne>{};
+}
+
+std::optional<double> taeg(const Pret& pret)
+{
+    return taeg(pret, echeancier(pret));
+}
+
+std::optional<double> taeg(const Pret& pret, const std::vector<Ligne>& lignes, bool avec_assurance)
+{
+    auto c = conditions(pret);
+    if (!c || lignes.empty())
+        return std::nullopt;
+    std::vector<Flux> flux{{0, en_euros(c->capital - c->frais)}};
+    int decalage = pret.en_debut_de_periode ? 1 : 0;
+    for (const Ligne& l : lignes)
+        flux.push_back({static_cast<double>(l.numero - decalage) / pret.periodes_par_an,
+                        -(l.echeance + (avec_assurance ? l.assurance : 0))});
+    return taux_actuariel(flux);
+}
+
+}  // namespace credit

@@ -1,0 +1,108 @@
+#include "credit/offre.h"
+
+#include "calc/nombres.h"
+
+#include <cmath>
+
+namespace credit {
+namespace {
+
+bool vide(const std::string& texte)
+{
+    return texte.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Reads one field: its value, or the reason it is refused added to `erreurs`.
+class LecteurDeChamps {
+public:
+    explicit LecteurDeChamps(std::vector<std::string>& erreurs) : erreurs_(erreurs) {}
+
+    // A number within [mini, maxi], whole if asked; `exemple` says how to type it.
+    std::optional<double> nombre(const std::string& texte, double mini, double maxi, const std::string& champ,
+                                 const std::string& exemple, bool entier = false)
+    {
+        auto x = calc::virg(texte);
+        if (x && *x >= mini && *x <= maxi && (!entier || *x == std::floor(*x)))
+            return x;
+        erreurs_.push_back(champ + " : " + exemple);
+        return std::nullopt;
+    }
+
+    // The same for a field that may stay empty.
+    std::optional<double> facultatif(const std::string& texte, double mini, double maxi, const std::string& champ,
+                                     const std::string& exemple, bool& valable)
+    {
+        if (vide(texte))
+            return std::nullopt;
+        auto x = nombre(texte, mini, maxi, champ, exemple + ", ou laissez vide.");
+        valable = valable && x;
+        return x;
+    }
+
+private:
+    std::vector<std::string>& erreurs_;
+};
+
+const std::string positif = "tapez un montant en euros, par exemple 150000 ou 150 000,50";
+
+// The loan's own terms, all required; false when one is wrong. A wrong
+// amount leaves the capital at 0.
+bool lire_pret(const SaisieOffre& s, LecteurDeChamps& lire, Pret& pret)
+{
+    // A rate of -100 % a year or less would owe nothing, or less than nothing, after a year.
+    constexpr double moins_cent = -100 + 1e-9;
+    auto montant = lire.nombre(s.montant, 0.01, capital_maxi, "Montant emprunté",
+                               positif + " (de 0,01 € à 10 milliards d'euros).");
+    auto taux = lire.nombre(s.taux, moins_cent, taux_annuel_maxi * 100, "Taux annuel",
+                            "tapez un taux en %, par exemple 3,45 (au-dessus de -100 % et jusqu'à 1 000 %).");
+    auto nombre =
+        lire.nombre(s.nombre, 1, nb_echeances_maxi, "Nombre d'échéances", "tapez un nombre entier de 1 à 1 200.", true);
+    pret.capital = montant.value_or(0);
+    pret.taux_annuel = calc::centieme(taux.value_or(0));
+    pret.nb_echeances = static_cast<int>(nombre.value_or(0));
+    pret.periodes_par_an = s.periodes_par_an;
+    pret.amortissement = s.amortissement;
+    pret.en_debut_de_periode = s.en_debut_de_periode;
+    pret.base_assurance = s.base_assurance;
+    return montant && taux && nombre;
+}
+
+// The three fees added up; each may stay empty.
+double lire_frais(const SaisieOffre& s, LecteurDeChamps& lire, bool& valable)
+{
+    double frais = 0;
+    for (auto [texte, champ] : {std::pair{&s.frais_dossier, "Frais de dossier"},
+                                {&s.frais_garantie, "Frais de garantie"},
+                                {&s.frais_courtage, "Frais de courtage"}})
+        frais += lire.facultatif(*texte, 0, capital_maxi, champ, positif, valable).value_or(0);
+    return frais;
+}
+
+}  // namespace
+
+// Every field is read, so that each wrong one is named.
+Lecture lire_offre(const SaisieOffre& s)
+{
+    Lecture l;
+    LecteurDeChamps lire(l.erreurs);
+    Pret pret;
+    bool valable = lire_pret(s, lire, pret);
+    auto assurance = lire.facultatif(s.taux_assurance, 0, taux_annuel_maxi * 100, "Taux d'assurance",
+                                     "tapez un taux en %, par exemple 0,30", valable);
+    double frais = lire_frais(s, lire, valable);
+    if (pret.capital > 0 && frais >= pret.capital) {
+        l.erreurs.push_back("Frais : ensemble, ils atteignent le montant emprunté.");
+        valable = false;
+    }
+    auto revenu = lire.facultatif(s.revenu_mensuel, 0.01, capital_maxi, "Revenu net mensuel", positif, valable);
+    auto usure =
+        lire.facultatif(s.taux_usure, 0.01, 100, "Taux d'usure", "tapez un taux en %, par exemple 5,08", valable);
+    if (!valable)
+        return l;
+    pret.taux_assurance = calc::centieme(assurance.value_or(0));
+    pret.frais = frais;
+    l.offre = Offre{pret, revenu, usure ? std::optional(calc::centieme(*usure)) : std::nullopt};
+    return l;
+}
+
+}  // namespace credit
