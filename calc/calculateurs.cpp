@@ -30,6 +30,26 @@ int compte(double n)
     return static_cast<int>(std::clamp(n, -1e9, 1e9));
 }
 
+// The rate shown to two decimals, and the loan it makes, paid in months.
+Resultat taux_trouve(const SaisieTaux& s, double montant, double nombre, double taux)
+{
+    Resultat r;
+    if (s.en_annees)
+        r.messages.push_back({"Résultat pour un calcul basé sur\r\n des données exprimées en MOIS !"});
+    r.legende = "Taux à : " + format_motif(taux, "##0.00") + " %";
+    r.valeur = virg(format_motif(taux, "##0.00"));
+    const bool annuites = s.formule == Formule::interets_constants;
+    r.depart = Depart{.montant = montant,
+                      .taux = r.valeur.value_or(0),
+                      .nombre = compte(nombre),
+                      .periodes_par_an = 12,
+                      .en_debut_de_periode = false,
+                      .note = annuites ? ""
+                                       : "Ce taux vient de la formule des intérêts simples ; le tableau "
+                                         "d'amortissement suit la méthode des annuités."};
+    return r;
+}
+
 }  // namespace
 
 Resultat nb_mens(const SaisieMensualites& s)
@@ -93,21 +113,7 @@ Resultat calcul_taux(const SaisieTaux& s)
     if (!std::isfinite(taux) || taux < 0)
         return message(pour_rien, true);
 
-    Resultat r;
-    if (s.en_annees)
-        r.messages.push_back({"Résultat pour un calcul basé sur\r\n des données exprimées en MOIS !"});
-    r.legende = "Taux à : " + format_motif(taux, "##0.00") + " %";
-    r.valeur = virg(format_motif(taux, "##0.00"));
-    const bool annuites = s.formule == Formule::interets_constants;
-    r.depart = Depart{.montant = *a,
-                      .taux = r.valeur.value_or(0),
-                      .nombre = compte(*n),
-                      .periodes_par_an = 12,
-                      .en_debut_de_periode = false,
-                      .note = annuites ? ""
-                                       : "Ce taux vient de la formule des intérêts simples ; le tableau "
-                                         "d'amortissement suit la méthode des annuités."};
-    return r;
+    return taux_trouve(s, *a, *n, taux);
 }
 
 }  // namespace calc
