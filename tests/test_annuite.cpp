@@ -27,10 +27,11 @@ std::string legende(const Resultat& r)
     return r.legende.value_or("(none)");
 }
 
-// Only this message, the boxes reset or not, no result.
+// Only this message, the boxes reset or not, no result and no loan for the schedule.
 bool refus(const Resultat& r, const std::string& texte, bool remise)
 {
-    return r.messages.size() == 1 && r.messages[0].texte == texte && r.remettre_a_zero == remise && !r.legende;
+    return r.messages.size() == 1 && r.messages[0].texte == texte && r.remettre_a_zero == remise && !r.legende &&
+           !r.depart;
 }
 
 }  // namespace

@@ -87,3 +87,14 @@ TEST(Decoupage, TropGrandOuVide)
     verifier(grille({2000, 10, 10}, {16, 900, 16}), {1000, 700}, 40);
     EXPECT_EQ(decouper(grille({}, {}), {1000, 700}, 700), (std::vector<Morceau>{{0, 0, 0, 0}}));
 }
+
+// 950 by 650 pixels after the 50-pixel headings: two columns or rows that fill that exactly
+// share a page, one pixel more and they do not.
+TEST(Decoupage, UneBandeQuiRemplitLaPageAuPixelPres)
+{
+    EXPECT_EQ(decouper(grille({475, 475}, {325, 325}), {1000, 700}, 700), (std::vector<Morceau>{{0, 2, 0, 2}}));
+    EXPECT_EQ(decouper(grille({475, 476}, {325, 325}), {1000, 700}, 700),
+              (std::vector<Morceau>{{0, 1, 0, 2}, {1, 2, 0, 2}}));
+    EXPECT_EQ(decouper(grille({475, 475}, {325, 326}), {1000, 700}, 700),
+              (std::vector<Morceau>{{0, 2, 0, 1}, {0, 2, 1, 2}}));
+}

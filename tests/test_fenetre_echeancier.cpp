@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 namespace {
 
 class Echeancier : public FenetreTest {
@@ -112,6 +114,33 @@ TEST_F(Echeancier, RecalculeEnTapantEtDitCeQuiNeVaPas)
     EXPECT_TRUE(dans<QLabel>(e, "etat")->text().startsWith("Nombre d'échéances : "));
     dans(e, "nombre")->setText("480");
     EXPECT_EQ(lignes(e), 480);
+}
+
+// Each item of each list, chosen by its caption, sends its own value: 12 000 € at 12 % over 12
+// periods, insurance 1,2 % a year. The first lines tell the period's rate, the timing, the
+// amortisation and the insurance's base; a list reordered without its values would fail.
+TEST_F(Echeancier, ChaqueChoixDesListesDonneSaValeur)
+{
+    QWidget* e = ouvrir();
+    for (auto [nom, texte] : {std::pair{"montant", "12000"}, {"taux", "12"}, {"nombre", "12"}, {"taux_assurance", "1,2"}})
+        dans(e, nom)->setText(texte);
+    // clang-format off
+    const std::tuple<const char*, const char*, int, int, const char*> cas[] = {
+        // list, item, then a cell (line and column from 0) and what it shows
+        {"periodicite", "trimestres", 0, 2, "360,00"}, {"periodicite", "ans", 0, 2, "1 440,00"},
+        {"periodicite", "mois", 0, 2, "120,00"},
+        {"moment", "en début de période", 0, 2, "0,00"}, {"moment", "en fin de période", 0, 2, "120,00"},
+        {"amortissement", "capital constant", 1, 3, "1 000,00"},
+        {"amortissement", "échéances constantes", 1, 3, "955,65"},  // 1 066,19 less 110,54 of interest
+        {"base_assurance", "le capital restant dû", 1, 4, "11,05"},  // 0,1 % of 11 053,81
+        {"base_assurance", "le capital initial", 1, 4, "12,00"}};
+    // clang-format on
+    for (auto [liste, choix, ligne, colonne, attendu] : cas) {
+        auto* l = dans<QComboBox>(e, liste);
+        ASSERT_GE(l->findText(choix), 0) << choix;
+        l->setCurrentIndex(l->findText(choix));
+        EXPECT_EQ(cellule(e, ligne, colonne), attendu) << liste << " " << choix;
+    }
 }
 
 TEST_F(Echeancier, ExporteUnCsvPourUnTableur)

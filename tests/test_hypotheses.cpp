@@ -1,5 +1,7 @@
-// The checks, the layout and the cell details of the hypothesis table,
-// without a window. Expected repayments: see test_annuite.cpp.
+// The checks, the layout and the cell details of the hypothesis table, and the
+// loan each calculation hands to the schedule, without a window. Expected repayments: see test_annuite.cpp.
+#include "calc/calculateurs.h"
+#include "calc/depart.h"
 #include "calc/remboursement.h"
 #include "calc/tableau.h"
 #include "calc/verifications.h"
@@ -95,4 +97,32 @@ TEST(Tableau, EnTetesCellulesTotalEtCopie)
     const Textes copiees = {"  852,52 €", " 1 985,05 €", "", "  -3,10 €"};
     EXPECT_EQ(texte_tabule(deux.en_tetes_lignes, deux.en_tetes_colonnes, copiees, 0, 1, 0, 1),
               "\t12 Mensualités\t13 Mensualités\n4 %\t852,52\t1985,05\n4,25 %\t\t-3,10\n");
+}
+
+// The schedule starts from the loan each calculation found: in its unit, the rate in per cent
+// however typed, instalments at the start of periods only for constant instalments.
+TEST(Depart, DeChaqueCalculLePretQueLEcheancierReprend)
+{
+    const std::string note_taux =
+        "Ce taux vient de la formule des intérêts simples ; le tableau d'amortissement suit la méthode des annuités.";
+    EXPECT_EQ(nb_mens({"10000", "0,05", "200", false}).depart, (Depart{10000, 5, 57, 12, false, ""}));
+    EXPECT_EQ(nb_mens({"10000", "5", "200", true}).depart, (Depart{10000, 5, 5, 1, false, ""}));
+    EXPECT_EQ(calcul_taux({"10000", "200", "60", Formule::interets_simples, false}).depart,
+              (Depart{10000, 4, 60, 12, false, note_taux}));
+    // The rate is found in months even when durations are in years: so is the loan.
+    EXPECT_EQ(calcul_taux({"10000", "200", "60", Formule::interets_constants, true}).depart,
+              (Depart{10000, 7.42, 60, 12, false, ""}));
+
+    Grille g = prepare_grille({"10000", "12", "15", "4", "5"});
+    EXPECT_EQ(depart_de_la_case(g, 10000, 4, 2, Formule::interets_constants, false),
+              (Depart{10000, 5, 14, 12, true, ""}));
+    for (Formule f : {Formule::interets_simples, Formule::interets_composes}) {
+        Depart d = depart_de_la_case(g, 10000, 1, 0, f, true);
+        EXPECT_EQ(d.taux, 4.25);
+        EXPECT_EQ(d.nombre, 12);
+        EXPECT_EQ(d.periodes_par_an, 1);
+        EXPECT_FALSE(d.en_debut_de_periode);
+        EXPECT_NE(d.note.find(std::string("« ") + libelle(f) + " »"), std::string::npos) << d.note;
+    }
+    EXPECT_EQ(depart_de_la_case(g, 10000, 5, 4, Formule::interets_constants, false).nombre, 0);  // past the table
 }

@@ -124,21 +124,43 @@ TEST_F(Impression, GrandTableauPageParPageAvecSesTitres)
     EXPECT_GT(pages, 10);
     EXPECT_LT(QFileInfo(pdf).size(), 500 * 1024);
 
-    QRegularExpression taux("^\\d+(,\\d+)? %$", QRegularExpression::MultilineOption), somme("\\d[\\d\\h]*,\\d\\d €");
-    QStringList sommes;
-    for (int page = 1; page <= pages; ++page) {
-        QString texte = poppler("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
-        EXPECT_TRUE(texte.contains("Annuités") && texte.contains(taux)) << "page " << page;
-        EXPECT_TRUE(texte.contains(QString("Page %1 / %2").arg(page).arg(pages))) << "page " << page;
-        for (const auto& m : somme.globalMatch(texte))
-            sommes << m.captured().simplified();
-    }
-    // Every figure of the grid once, none of another.
+    // Each page read row by row: its durations, then a rate and its figures a line. The figures
+    // are those of the page's own rate and durations, every cell of the grid once.
     auto* grille = controle<QTableView>("MSFlexGrid1");
-    QStringList cellules;
+    QMap<QString, int> ligne_de, colonne_de;
+    for (int r = 0; r < grille->model()->rowCount(); ++r)
+        ligne_de[grille->model()->headerData(r, Qt::Vertical).toString()] = r;
+    for (int c = 0; c < grille->model()->columnCount(); ++c)
+        colonne_de[grille->model()->headerData(c, Qt::Horizontal).toString().simplified()] = c;
+    auto cellule = [&](int r, int c) { return grille->model()->index(r, c).data().toString().simplified(); };
+    QRegularExpression duree("(\\d+) Annuités"), ligne("^(\\d+(?:,\\d+)? %) (.*)$"), somme("\\d[\\d\\h]*,\\d\\d €");
+    QStringList sommes, cellules;
+    for (int page = 1; page <= pages; ++page) {
+        QString texte =
+            poppler("pdftotext", {"-raw", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+        EXPECT_TRUE(texte.contains(QString("Page %1 / %2").arg(page).arg(pages))) << "page " << page;
+        QList<int> colonnes;
+        for (const auto& m : duree.globalMatch(texte))
+            colonnes << colonne_de.value(m.captured(1) + " Annuités", -1);
+        int rangees = 0;
+        for (const QString& l : texte.split('\n')) {
+            QRegularExpressionMatch m = ligne.match(l);
+            if (!m.hasMatch())
+                continue;
+            ++rangees;
+            QStringList lues, attendues;
+            for (const auto& s : somme.globalMatch(m.captured(2)))
+                lues << s.captured().simplified();
+            for (int c : colonnes)
+                attendues << cellule(ligne_de.value(m.captured(1), -1), c);
+            EXPECT_EQ(lues, attendues) << "page " << page << ", " << m.captured(1).toStdString();
+            sommes << lues;
+        }
+        EXPECT_TRUE(rangees > 0 && !colonnes.isEmpty()) << "page " << page;
+    }
     for (int r = 0; r < grille->model()->rowCount(); ++r)
         for (int c = 0; c < grille->model()->columnCount(); ++c)
-            cellules << grille->model()->index(r, c).data().toString().simplified();  // spaces as poppler reads them
+            cellules << cellule(r, c);
     sommes.sort(), cellules.sort();
     EXPECT_EQ(sommes.size(), 97 * 39);
     EXPECT_TRUE(sommes == cellules);
@@ -155,6 +177,32 @@ TEST_F(Impression, GrandTableauPageParPageAvecSesTitres)
     };
     controle<QAction>("mnapercu")->trigger();
     EXPECT_EQ(apercu, pages);
+}
+
+// Ten pages print without a question; eleven ask first (rates 1 % to 10 %, one band of rows;
+// years from 2 to 101, ten bands of columns, then one more).
+TEST_F(Impression, DixPagesSansQuestionOnzeAvec)
+{
+    controle<QRadioButton>("Option2(1)")->click();
+    remplir_les_cases({"100000", "2", "101"});
+    controle<QComboBox>("Combo1")->setCurrentText("1");
+    controle<QComboBox>("Combo2")->setCurrentText("10");
+    QTest::mouseClick(controle("Command1"), Qt::LeftButton);
+    {
+        CapteurMessages capteur;
+        controle<QAction>("mnimprim")->trigger();
+        EXPECT_TRUE(capteur.vus.empty());
+        QString pdf = pdf_sorti("Rapport_Tarvio");
+        ASSERT_FALSE(pdf.isEmpty()) << "no PDF came out";
+        EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+10\\n")));
+    }
+    controle<QLineEdit>("Text3")->setText("102");
+    QTest::mouseClick(controle("Command1"), Qt::LeftButton);
+    CapteurMessages capteur;
+    capteur.reponse = QMessageBox::No;
+    controle<QAction>("mnimprim")->trigger();
+    ASSERT_EQ(capteur.vus.size(), 1u);
+    EXPECT_EQ(capteur.vus[0].texte, "Le rapport tiendra sur 11 pages.\nVoulez-vous l'imprimer ?");
 }
 
 // Non to the question, or Annuler while the pages are drawn: nothing reaches the printer.

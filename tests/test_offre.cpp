@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace credit;
 
 namespace {
@@ -54,30 +56,40 @@ TEST(LireOffre, TauxLusCommeLesDecimalesTapees)
     EXPECT_FALSE(o.revenu_mensuel);
 }
 
-TEST(LireOffre, ChaqueChampFauxEstNommeDansLOrdre)
+// One wrong field among right ones, before or after them: no offer, and that field named.
+TEST(LireOffre, UnChampFauxParmiDesJustesAucuneOffre)
 {
-    auto erreurs = [](SaisieOffre s) { return lire_offre(s).erreurs; };
-    auto champs = [&](SaisieOffre s) {
+    using C = std::string SaisieOffre::*;
+    // clang-format off
+    const std::tuple<C, std::vector<const char*>, const char*> cas[] = {
+        {&SaisieOffre::montant, {"", "abc", "-", "1,2,3", "1e308", "-5000", "0", "0,001"}, "Montant emprunté"},
+        {&SaisieOffre::taux, {"-100", "-250", "1001", "3 %"}, "Taux annuel"},
+        {&SaisieOffre::nombre, {"0", "-12", "1201", "12,5", ""}, "Nombre d'échéances"},
+        {&SaisieOffre::taux_assurance, {"-1", "x"}, "Taux d'assurance"},
+        {&SaisieOffre::frais_dossier, {"abc", "-1"}, "Frais de dossier"},
+        {&SaisieOffre::frais_garantie, {"1e11"}, "Frais de garantie"},
+        {&SaisieOffre::frais_courtage, {"1,2,3"}, "Frais de courtage"},
+        {&SaisieOffre::revenu_mensuel, {"0", "-2000"}, "Revenu net mensuel"},
+        {&SaisieOffre::taux_usure, {"101", "0"}, "Taux d'usure"}};
+    // clang-format on
+    for (const auto& [champ, faux, nom] : cas)
+        for (const char* texte : faux) {
+            SaisieOffre s = publiee();
+            s.frais_dossier = "500", s.frais_garantie = "1 500", s.frais_courtage = "1000";
+            s.revenu_mensuel = "4000", s.taux_usure = "5,08";
+            s.*champ = texte;
+            Lecture l = lire_offre(s);
+            EXPECT_FALSE(l.offre) << nom << " " << texte;
+            ASSERT_EQ(l.erreurs.size(), 1u) << nom << " " << texte;
+            EXPECT_EQ(l.erreurs[0].substr(0, l.erreurs[0].find(" :")), nom);
+        }
+
+    auto champs = [](const SaisieOffre& s) {
         std::string noms;
-        for (const std::string& e : erreurs(s))
+        for (const std::string& e : lire_offre(s).erreurs)
             noms += e.substr(0, e.find(" :")) + "|";
         return noms;
     };
-    for (const char* montant : {"", "abc", "-", "1,2,3", "1e308", "-5000", "0", "0,001"}) {
-        SaisieOffre s = publiee();
-        s.montant = montant;
-        EXPECT_EQ(champs(s), "Montant emprunté|") << montant;
-    }
-    for (const char* taux : {"-100", "-250", "1001", "3 %"}) {
-        SaisieOffre s = publiee();
-        s.taux = taux;
-        EXPECT_EQ(champs(s), "Taux annuel|") << taux;
-    }
-    for (const char* nombre : {"0", "-12", "1201", "12,5", ""}) {
-        SaisieOffre s = publiee();
-        s.nombre = nombre;
-        EXPECT_EQ(champs(s), "Nombre d'échéances|") << nombre;
-    }
     SaisieOffre tout = publiee();
     tout.montant = "x", tout.taux_assurance = "-1", tout.frais_garantie = "abc", tout.revenu_mensuel = "0";
     tout.taux_usure = "101";
@@ -85,6 +97,8 @@ TEST(LireOffre, ChaqueChampFauxEstNommeDansLOrdre)
     SaisieOffre frais = publiee();
     frais.frais_dossier = "150000", frais.frais_garantie = "50000";
     EXPECT_EQ(champs(frais), "Frais|");  // the borrower would receive nothing
+    frais.taux = "x";  // the amount still read, the fees still weighed against it
+    EXPECT_EQ(champs(frais), "Taux annuel|Frais|");
 }
 
 TEST(Bilan, PretPublieTotauxTaegEtRegles)
@@ -134,6 +148,26 @@ TEST(Bilan, ParAnneeEtTrimestres)
     EXPECT_NEAR(capital, 200000, 1e-6);
     EXPECT_EQ(annees[1].capital_restant_du, b.lignes[7].capital_restant_du);
     EXPECT_EQ(annees.back().capital_restant_du, 0);
+    for (std::size_t i = 0; i < b.lignes.size(); ++i)
+        EXPECT_EQ(b.lignes[i].numero, static_cast<int>(i) + 1);
+}
+
+// 700 € a month over 2 000 € is 35 % to the cent, within the rule; a quarter's or a year's
+// instalment counts for its months. One cent less of income and the alert shows.
+TEST(Bilan, EndettementDe35PourCentPilePuisUnCentimeAuDela)
+{
+    for (auto [periodes, nombre] : {std::pair{12, "12"}, {4, "4"}, {1, "1"}}) {
+        SaisieOffre s;
+        s.montant = "8400", s.taux = "0", s.nombre = nombre, s.periodes_par_an = periodes;
+        s.revenu_mensuel = "2000";
+        Bilan b = etablir_bilan(lire(s));
+        EXPECT_EQ(texte(b, "Taux d'endettement"), "35,00 %") << periodes;
+        EXPECT_TRUE(b.alertes.empty()) << periodes;
+        s.revenu_mensuel = "1999,99";
+        Bilan au_dela = etablir_bilan(lire(s));
+        ASSERT_EQ(au_dela.alertes.size(), 1u) << periodes;
+        EXPECT_EQ(au_dela.alertes[0].rfind("Taux d'endettement de 35,00 % : au-delà des 35 %", 0), 0u);
+    }
 }
 
 TEST(Exports, CsvPourUnTableurEtDocumentImprime)
