@@ -56,7 +56,7 @@ QGroupBox* groupe(const QString& titre, QFormLayout*& formulaire)
 }
 
 template <typename T>
-T valeur(const QComboBox* liste)
+T valeur_choisie(const QComboBox* liste)
 {
     return liste->currentData().value<T>();
 }
@@ -133,11 +133,11 @@ credit::SaisieOffre FormulaireOffre::saisie() const
     s.montant = texte(montant_);
     s.taux = texte(taux_);
     s.nombre = texte(nombre_);
-    s.periodes_par_an = valeur<int>(periodicite_);
-    s.amortissement = valeur<credit::Amortissement>(amortissement_);
-    s.en_debut_de_periode = valeur<bool>(moment_);
+    s.periodes_par_an = valeur_choisie<int>(periodicite_);
+    s.amortissement = valeur_choisie<credit::Amortissement>(amortissement_);
+    s.en_debut_de_periode = valeur_choisie<bool>(moment_);
     s.taux_assurance = texte(taux_assurance_);
-    s.base_assurance = valeur<credit::BaseAssurance>(base_assurance_);
+    s.base_assurance = valeur_choisie<credit::BaseAssurance>(base_assurance_);
     s.frais_dossier = texte(frais_dossier_);
     s.frais_garantie = texte(frais_garantie_);
     s.frais_courtage = texte(frais_courtage_);
