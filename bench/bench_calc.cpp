@@ -61,8 +61,7 @@ void BM_EcheancierEtTaeg480(benchmark::State& etat)
     offre.pret = {.capital = 350000,
                   .taux_annuel = 0.0345,
                   .nb_echeances = 480,
-                  .taux_assurance = 0.0036,
-                  .base_assurance = credit::BaseAssurance::capital_restant_du,
+                  .assurances = {{.taux = 0.0036, .base = credit::BaseAssurance::capital_restant_du}},
                   .frais = 2500};
     for (auto _ : etat)
         benchmark::DoNotOptimize(credit::etablir_bilan(offre));

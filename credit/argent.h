@@ -21,4 +21,18 @@ std::int64_t centimes(double euros);
 
 double en_euros(std::int64_t centimes);
 
+// A rate as the exact fraction num / den in lowest terms.
+struct Fraction {
+    Entier num = 0, den = 1;
+
+    // Of an amount of at most 10^15 cents, rounded to the cent, halves away from zero.
+    std::int64_t de(std::int64_t centimes) const;
+};
+
+// taux x facteur / diviseur exactly, each double read as the decimal that
+// reads back as it ("0.0345" is 345 / 10 000); |taux| at most 10, facteur at
+// most 1, diviseur from 1 to 12. Below 1e-20 the rate cannot move half a
+// cent and counts as 0.
+Fraction fraction(double taux, int diviseur = 1, double facteur = 1);
+
 }  // namespace credit

@@ -12,41 +12,6 @@
 namespace credit {
 namespace {
 
-Entier pgcd(Entier a, Entier b)
-{
-    a = a < 0 ? -a : a;
-    while (b != 0)
-        a = std::exchange(b, a % b);
-    return a;
-}
-
-// A rate per period as the exact fraction num / den in lowest terms.
-struct TauxPeriodique {
-    Entier num = 0, den = 1;
-
-    // Of an amount in cents, rounded to the cent. At most 10^12 cents times a
-    // numerator below 10^17: no overflow.
-    std::int64_t de(std::int64_t centimes) const { return static_cast<std::int64_t>(arrondi(centimes * num, den)); }
-};
-
-// An annual rate of at most taux_annuel_maxi.
-TauxPeriodique par_periode(double annuel, int periodes_par_an)
-{
-    auto [m, e] = calc::decimal_exact(annuel);
-    TauxPeriodique t;
-    if (e >= 0) {
-        t.num = m * puissance_de_10(e);
-        t.den = periodes_par_an;
-    } else if (e >= -36) {
-        t.num = m;
-        t.den = puissance_de_10(-e) * periodes_par_an;
-    }  // else below 1e-20: on 10^12 cents it cannot reach half a cent, taken as 0
-    Entier g = pgcd(t.num, t.den);
-    t.num /= g;
-    t.den /= g;
-    return t;
-}
-
 // (a b) mod d and a^k mod d, for a, b below d < 2^62.
 Entier produit_mod(Entier a, Entier b, Entier d)
 {
@@ -70,7 +35,7 @@ Entier puissance_mod(Entier a, int k, Entier d)
 // that small, the remainder worked modulo it decides the rounding and the
 // double formula only gives the whole part; elsewhere the double is rounded,
 // nearer to a half cent than its error (below 0.01 cent) only by rare chance.
-std::optional<std::int64_t> annuite(std::int64_t capital, const TauxPeriodique& taux, int n, bool debut)
+std::optional<std::int64_t> annuite(std::int64_t capital, const Fraction& taux, int n, bool debut)
 {
     auto estimee = calc::pmt(static_cast<double>(taux.num) / static_cast<double>(taux.den), n,
                              static_cast<double>(-capital), 0, debut ? 1 : 0);
@@ -92,10 +57,23 @@ std::optional<std::int64_t> annuite(std::int64_t capital, const TauxPeriodique& 
     return entiers + (2 * reste >= d);
 }
 
+// One borrower's premium a line: a rate per period of its base, or a fixed amount.
+struct Prime {
+    Fraction taux;
+    bool sur_le_restant_du;
+    std::int64_t fixe;
+
+    std::int64_t de(std::int64_t initial, std::int64_t reste) const
+    {
+        return fixe + taux.de(sur_le_restant_du ? reste : initial);
+    }
+};
+
 // A loan's terms once checked, amounts in cents.
 struct Conditions {
     std::int64_t capital, frais;
-    TauxPeriodique taux, assurance;
+    Fraction taux;
+    std::vector<Prime> primes;
 };
 
 bool dans(double x, double mini, double maxi)
@@ -103,16 +81,32 @@ bool dans(double x, double mini, double maxi)
     return x >= mini && x <= maxi;  // false for NaN
 }
 
+std::optional<Prime> prime(const Assurance& a, int periodes_par_an)
+{
+    if (a.mensualite) {
+        if (!dans(*a.mensualite, 0, capital_maxi))
+            return std::nullopt;
+        return Prime{{}, false, centimes(*a.mensualite) * (12 / periodes_par_an)};
+    }
+    if (!dans(a.taux, 0, taux_annuel_maxi) || !dans(a.quotite, 0.01, 1))
+        return std::nullopt;
+    return Prime{fraction(a.taux, periodes_par_an, a.quotite), a.base == BaseAssurance::capital_restant_du, 0};
+}
+
 std::optional<Conditions> conditions(const Pret& pret)
 {
     int p = pret.periodes_par_an;
     if (!dans(pret.capital, 0, capital_maxi) || !dans(pret.frais, 0, capital_maxi) ||
-        !dans(pret.taux_annuel, -taux_annuel_maxi, taux_annuel_maxi) ||
-        !dans(pret.taux_assurance, 0, taux_annuel_maxi) || pret.nb_echeances < 1 ||
+        !dans(pret.taux_annuel, -taux_annuel_maxi, taux_annuel_maxi) || pret.nb_echeances < 1 ||
         pret.nb_echeances > nb_echeances_maxi || p < 1 || p > 12 || 12 % p != 0)
         return std::nullopt;
-    Conditions c{centimes(pret.capital), centimes(pret.frais), par_periode(pret.taux_annuel, p),
-                 par_periode(pret.taux_assurance, p)};
+    Conditions c{centimes(pret.capital), centimes(pret.frais), fraction(pret.taux_annuel, p), {}};
+    for (const Assurance& a : pret.assurances) {
+        auto pr = prime(a, p);
+        if (!pr)
+            return std::nullopt;
+        c.primes.push_back(*pr);
+    }
     if (c.capital <= 0 || c.taux.num + c.taux.den <= 0)
         return std::nullopt;
     return c;
@@ -126,7 +120,6 @@ std::vector<Ligne> lignes(const Conditions& c, const Pret& pret)
                                  : annuite(c.capital, c.taux, n, debut);
     if (!part)
         return {};
-    const std::int64_t prime_fixe = c.assurance.de(c.capital);
     std::vector<Ligne> resultat;
     resultat.reserve(static_cast<std::size_t>(n));
     std::int64_t reste = c.capital;
@@ -134,8 +127,9 @@ std::vector<Ligne> lignes(const Conditions& c, const Pret& pret)
         std::int64_t interets = debut && k == 1 ? 0 : c.taux.de(reste);
         std::int64_t amorti = capital_constant ? *part : *part - interets;
         amorti = k == n ? reste : std::clamp<std::int64_t>(amorti, 0, reste);
-        std::int64_t assurance =
-            pret.base_assurance == BaseAssurance::capital_restant_du ? c.assurance.de(reste) : prime_fixe;
+        std::int64_t assurance = 0;
+        for (const Prime& p : c.primes)
+            assurance += p.de(c.capital, reste);
         reste -= amorti;
         resultat.push_back({k, en_euros(interets + amorti), en_euros(interets), en_euros(amorti), en_euros(assurance),
                             en_euros(reste)});

@@ -19,16 +19,28 @@ namespace credit {
 enum class Amortissement { echeances_constantes, capital_constant };
 enum class BaseAssurance { capital_initial, capital_restant_du };
 
+// One borrower's cover: an annual rate of a base, for a share of it (the
+// quotité), or an amount of euros a month.
+struct Assurance {
+    double taux = 0;  // a fraction of its base
+    BaseAssurance base = BaseAssurance::capital_initial;
+    double quotite = 1;                // from 0.01 to 1
+    std::optional<double> mensualite;  // euros a month, instead of the rate
+
+    bool operator==(const Assurance&) const = default;
+};
+
 struct Pret {
     double capital = 0;      // euros lent
     double taux_annuel = 0;  // nominal annual rate, a fraction: 0.0345 for 3,45 %
     int nb_echeances = 0;
     int periodes_par_an = 12;  // 12 monthly, 4 quarterly, 1 yearly: any divisor of 12
     Amortissement amortissement = Amortissement::echeances_constantes;
-    bool en_debut_de_periode = false;  // instalments due at the start of each period
-    double taux_assurance = 0;         // annual insurance rate, a fraction of its base
-    BaseAssurance base_assurance = BaseAssurance::capital_initial;
-    double frais = 0;  // fees paid at the start: dossier, garantie, courtage
+    bool en_debut_de_periode = false;    // instalments due at the start of each period
+    std::vector<Assurance> assurances;  // one a borrower
+    double frais = 0;                   // fees paid at the start: dossier, garantie, courtage
+
+    bool operator==(const Pret&) const = default;
 };
 
 // Beyond these a schedule is refused; within them no integer overflows and
@@ -47,8 +59,9 @@ struct Ligne {
 // One line per instalment; empty when no schedule exists: capital not above 0
 // once in cents or above capital_maxi, nb_echeances not in 1..1200,
 // periodes_par_an not a divisor of 12, a rate not above -100 % a period or above
-// taux_annuel_maxi, an insurance rate below 0 or above taux_annuel_maxi, fees below 0 or
-// above capital_maxi, any value not finite.
+// taux_annuel_maxi, an insurance rate below 0 or above taux_annuel_maxi, a
+// quotité not in 0.01..1, fees or a monthly premium below 0 or above
+// capital_maxi, any value not finite.
 //
 // Rate per period r = taux_annuel / periodes_par_an. Each line's interest is r
 // times the capital owed before it (none on line 1 when instalments fall at
@@ -58,9 +71,10 @@ struct Ligne {
 // whatever the cents' rounding does: a line repays at least nothing (its
 // echeance is then the interest alone) and at most what is owed (its echeance
 // is then smaller, and the later lines carry no capital nor interest), and the
-// last line repays exactly what remains. Insurance is taux_assurance /
-// periodes_par_an times the initial capital on every line to the last, or
-// times the capital owed before the line.
+// last line repays exactly what remains. A line's insurance is the sum over
+// the borrowers of taux x quotite / periodes_par_an times the initial capital
+// on every line to the last, or times the capital owed before the line, each
+// rounded to the cent; or of 12 / periodes_par_an times the monthly premium.
 //
 // With a negative rate the interest is negative: capital_amorti exceeds the
 // echeance, and with constant capital an echeance can be negative, the lender

@@ -63,7 +63,6 @@ bool lire_pret(const SaisieOffre& s, LecteurDeChamps& lire, Pret& pret)
     pret.periodes_par_an = s.periodes_par_an;
     pret.amortissement = s.amortissement;
     pret.en_debut_de_periode = s.en_debut_de_periode;
-    pret.base_assurance = s.base_assurance;
     return montant && taux && nombre;
 }
 
@@ -99,7 +98,7 @@ Lecture lire_offre(const SaisieOffre& s)
         lire.facultatif(s.taux_usure, 0.01, 100, "Taux d'usure", "tapez un taux en %, par exemple 5,08", valable);
     if (!valable)
         return l;
-    pret.taux_assurance = calc::centieme(assurance.value_or(0));
+    pret.assurances = {{.taux = calc::centieme(assurance.value_or(0)), .base = s.base_assurance}};
     pret.frais = frais;
     l.offre = Offre{pret, revenu, usure ? std::optional(calc::centieme(*usure)) : std::nullopt};
     return l;

@@ -15,19 +15,35 @@ const char* periode(int periodes_par_an)
     }
 }
 
+std::string assurance(const credit::Assurance& a)
+{
+    if (a.mensualite)
+        return calc::euros(*a.mensualite) + " par mois";
+    bool restant = a.base == credit::BaseAssurance::capital_restant_du;
+    return calc::pour_cent(a.taux) + " par an " + (restant ? "du capital restant dû" : "du capital initial") +
+           (a.quotite == 1 ? "" : " à " + calc::pour_cent(a.quotite, 0));
+}
+
+// Each borrower's cover; none at all reads as a rate of 0.
+std::string assurances(const std::vector<credit::Assurance>& liste)
+{
+    std::string texte;
+    for (const credit::Assurance& a : liste)
+        texte += (texte.empty() ? "" : " ; ") + assurance(a);
+    return texte.empty() ? assurance({}) : texte;
+}
+
 std::vector<std::string> description(const credit::Offre& offre)
 {
     const credit::Pret& p = offre.pret;
     bool constantes = p.amortissement == credit::Amortissement::echeances_constantes;
-    bool restant = p.base_assurance == credit::BaseAssurance::capital_restant_du;
     return {
         "Montant emprunté : " + calc::euros(p.capital),
         "Taux nominal : " + calc::pour_cent(p.taux_annuel) + " par an",
         "Durée : " + std::to_string(p.nb_echeances) + " " + periode(p.periodes_par_an) + ", " +
             (p.en_debut_de_periode ? "en début" : "en fin") + " de période",
         std::string("Amortissement : ") + (constantes ? "échéances constantes" : "capital constant"),
-        "Assurance : " + calc::pour_cent(p.taux_assurance) + " par an " +
-            (restant ? "du capital restant dû" : "du capital initial"),
+        "Assurance : " + assurances(p.assurances),
     };
 }
 

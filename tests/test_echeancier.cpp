@@ -65,7 +65,7 @@ TEST(Echeancier, ArrondiAuCentimeDeLaValeurDecimale)
     EXPECT_EQ(echeancier(pret(1000, 0.0345, 12)).at(0).interets, 2.88);  // 2,875
     EXPECT_EQ(echeancier(pret(1240, 0.0135, 12)).at(0).interets, 1.40);  // 1,395; in doubles 1,3949999...
     Pret assure = pret(1650, 0.02, 12);
-    assure.taux_assurance = 0.0036;
+    assure.assurances = {{.taux = 0.0036}};
     EXPECT_EQ(echeancier(assure).at(0).assurance, 0.50);  // 0,495; in doubles 0,4949999...
     // The annuity is exactly 5 377,995; the double formula falls just below it.
     for (const Ligne& l : echeancier(pret(9999.90, 0.05, 2, 1)))
@@ -75,13 +75,13 @@ TEST(Echeancier, ArrondiAuCentimeDeLaValeurDecimale)
 TEST(Echeancier, PretPublieEtSonTaeg)
 {
     Pret p = pret(200000, 0.03, 300);
-    p.taux_assurance = 0.003;
+    p.assurances = {{.taux = 0.003}};
     auto lignes = echeancier(p);
     ASSERT_TRUE(coherent(p, lignes));
     attendre_ligne(lignes.front(), {948.42, 500.00, 448.42, 50.00, 199551.58});
     attendre_ligne(lignes.back(), {949.60, 2.37, 947.23, 50.00, 0});
     EXPECT_NEAR(taeg(p).value_or(0), 0.035294857682726325, 1e-12);  // 3,53 %
-    p.taux_assurance = 0;
+    p.assurances = {};
     EXPECT_NEAR(taeg(p).value_or(0), 0.030415958689895711, 1e-12);  // 3,04 %
 
     // Due at the start of each month: the main table's instalment, no interest on line 1.
@@ -100,7 +100,7 @@ TEST(Echeancier, PretPublieEtSonTaeg)
 TEST(Echeancier, CapitalConstantTauxNulEtUneSeuleEcheance)
 {
     Pret p = pret(1000, 0.06, 3);
-    p.amortissement = constant, p.taux_assurance = 0.0036, p.base_assurance = crd;
+    p.amortissement = constant, p.assurances = {{.taux = 0.0036, .base = crd}};
     auto lignes = echeancier(p);
     ASSERT_TRUE(coherent(p, lignes));
     attendre_ligne(lignes[0], {338.33, 5.00, 333.33, 0.30, 666.67});
@@ -191,7 +191,7 @@ TEST(Echeancier, GrosPretEtPretsAleatoiresContreLaReference)
     for (const Cas& c : cas) {
         Pret p = pret(c.capital, c.taux, c.n, c.periodes);
         p.amortissement = c.amortissement, p.en_debut_de_periode = c.debut;
-        p.taux_assurance = c.taux_assurance, p.base_assurance = c.base, p.frais = c.frais;
+        p.assurances = {{.taux = c.taux_assurance, .base = c.base}}, p.frais = c.frais;
         auto lignes = echeancier(p);
         ASSERT_TRUE(coherent(p, lignes)) << c.capital;
         attendre_ligne(lignes.front(), c.premiere);
@@ -213,8 +213,7 @@ TEST(Echeancier, EntreesInvalidesSansEcheancierNiTaeg)
     for (auto [champ, valeur] : std::initializer_list<std::pair<double Pret::*, double>>{
              {&Pret::capital, NAN}, {&Pret::capital, INFINITY}, {&Pret::capital, 1e308}, {&Pret::capital, -1000},
              {&Pret::capital, 0.004}, {&Pret::capital, 1.1e10}, {&Pret::taux_annuel, -12},
-             {&Pret::taux_annuel, NAN}, {&Pret::taux_annuel, 1e308}, {&Pret::taux_assurance, -0.001},
-             {&Pret::taux_assurance, INFINITY}, {&Pret::frais, -1}, {&Pret::frais, NAN}})
+             {&Pret::taux_annuel, NAN}, {&Pret::taux_annuel, 1e308}, {&Pret::frais, -1}, {&Pret::frais, NAN}})
         mauvais.push_back(base), mauvais.back().*champ = valeur;
     for (auto [champ, valeur] : std::initializer_list<std::pair<int Pret::*, int>>{
              {&Pret::nb_echeances, 0}, {&Pret::nb_echeances, -5}, {&Pret::nb_echeances, 1201},
@@ -222,6 +221,9 @@ TEST(Echeancier, EntreesInvalidesSansEcheancierNiTaeg)
         mauvais.push_back(base), mauvais.back().*champ = valeur;
     // clang-format on
     mauvais.push_back(pret(10000, -1.5, 12, 1));
+    for (credit::Assurance a : {Assurance{.taux = -0.001}, Assurance{.taux = INFINITY}, Assurance{.quotite = 0},
+                                Assurance{.quotite = 1.01}, Assurance{.mensualite = -1}, Assurance{.mensualite = NAN}})
+        mauvais.push_back(base), mauvais.back().assurances = {Assurance{}, a};
     for (const Pret& p : mauvais) {
         EXPECT_TRUE(echeancier(p).empty()) << p.capital << ' ' << p.taux_annuel << ' ' << p.nb_echeances;
         EXPECT_EQ(taeg(p), std::nullopt);

@@ -50,7 +50,7 @@ TEST(LireOffre, TauxLusCommeLesDecimalesTapees)
     s.taux_usure = "5.08";
     Offre o = lire(s);
     EXPECT_EQ(o.pret.taux_annuel, 0.0345);  // 3.45 / 100 would be 0.034500000000000003
-    EXPECT_EQ(o.pret.taux_assurance, 0.003);
+    EXPECT_EQ(o.pret.assurances, (std::vector<Assurance>{{.taux = 0.003}}));
     EXPECT_EQ(o.pret.frais, 1700.5);
     EXPECT_EQ(o.taux_usure, 0.0508);
     EXPECT_FALSE(o.revenu_mensuel);
