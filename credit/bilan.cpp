@@ -44,26 +44,25 @@ bool endettement_excessif(const Offre& offre, const std::vector<Ligne>& lignes)
     return 100 * par_an > Entier(endettement_maxi_pour_cent) * 12 * centimes(*offre.revenu_mensuel);
 }
 
-std::vector<std::string> alertes(const Offre& offre, const Bilan& b)
+}  // namespace
+
+std::vector<std::string> alertes(const Regles& r)
 {
     std::vector<std::string> a;
-    if (!b.taeg)
-        a.push_back("Le TAEG ne peut pas être calculé pour ce prêt.");
-    if (b.endettement && endettement_excessif(offre, b.lignes))
-        a.push_back("Taux d'endettement de " + calc::pour_cent(*b.endettement) +
+    if (!r.taeg)
+        a.push_back(std::string("Le TAEG ne peut pas être calculé pour ") + r.quoi + ".");
+    if (r.endettement && r.endettement_excessif)
+        a.push_back("Taux d'endettement de " + calc::pour_cent(*r.endettement) +
                     " : au-delà des 35 % que le HCSF demande aux banques de respecter.");
-    double annees = double(offre.pret.nb_echeances) / offre.pret.periodes_par_an;
-    if (annees > duree_maxi_annees)
-        a.push_back("Durée de " + calc::texte_general(std::round(annees * 100) / 100) +
+    if (r.annees > duree_maxi_annees)
+        a.push_back("Durée de " + calc::texte_general(std::round(r.annees * 100) / 100) +
                     " ans : au-delà des 25 ans que le HCSF demande aux banques de respecter (27 ans avec un "
                     "différé, pour un logement neuf ou des travaux).");
-    if (b.taeg && offre.taux_usure && *b.taeg > *offre.taux_usure)
-        a.push_back("TAEG de " + calc::pour_cent(*b.taeg, 3) + ", au-dessus du taux d'usure saisi (" +
-                    calc::pour_cent(*offre.taux_usure) + ") : la loi interdit de prêter à ce taux.");
+    if (r.taeg && r.taux_usure && *r.taeg > *r.taux_usure)
+        a.push_back("TAEG de " + calc::pour_cent(*r.taeg, 3) + ", au-dessus du taux d'usure saisi (" +
+                    calc::pour_cent(*r.taux_usure) + ") : la loi interdit de prêter à ce taux.");
     return a;
 }
-
-}  // namespace
 
 Bilan etablir_bilan(const Offre& offre)
 {
@@ -77,7 +76,12 @@ Bilan etablir_bilan(const Offre& offre)
     if (auto sans = taeg(offre.pret, b.lignes, false); b.taeg && sans)
         b.taea = *b.taeg - *sans;
     b.endettement = endettement(offre, b.lignes);
-    b.alertes = alertes(offre, b);
+    b.alertes = alertes({.taeg = b.taeg,
+                         .endettement = b.endettement,
+                         .endettement_excessif = endettement_excessif(offre, b.lignes),
+                         .annees = double(offre.pret.nb_echeances) / offre.pret.periodes_par_an,
+                         .taux_usure = offre.taux_usure,
+                         .quoi = "ce prêt"});
     return b;
 }
 

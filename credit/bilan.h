@@ -29,6 +29,20 @@ struct Bilan {
 
 Bilan etablir_bilan(const Offre& offre);
 
+// What the rules weigh, for a loan or a whole offer.
+struct Regles {
+    std::optional<double> taeg;
+    std::optional<double> endettement;
+    bool endettement_excessif = false;  // beyond 35 %, weighed in cents
+    double annees = 0;                  // the longest loan's
+    std::optional<double> taux_usure;
+    const char* quoi = "ce prêt";  // what the TAEG is of
+};
+
+// In French, each rule broken: no TAEG, the debt ratio beyond 35 % or the
+// term beyond 25 years (the HCSF's), the TAEG above the usury rate (the law's).
+std::vector<std::string> alertes(const Regles& regles);
+
 // The totals as the window and the printed schedule show them: the name
 // the window gives its figure, the caption, then the text ("12 345,67 €",
 // "3,53 %", "—" for a value that does not exist).

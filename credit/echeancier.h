@@ -81,6 +81,11 @@ struct Ligne {
 // paying the borrower, as the contract's rate says.
 std::vector<Ligne> echeancier(const Pret& pret);
 
+// The loan's payments as flows of its TAEG: - (echeance + assurance) of line
+// k at k / periodes_par_an years ((k-1) / periodes_par_an with instalments at
+// the start of periods); without the insurance for the TAEA.
+void ajouter_flux(std::vector<Flux>& flux, const Pret& pret, const std::vector<Ligne>& lignes, bool avec_assurance);
+
 // TAEG of the loan, unrounded: + (capital - frais) at 0, - (echeance +
 // assurance) of line k at k / periodes_par_an years ((k-1) / periodes_par_an
 // with instalments at the start of periods). Nothing without a schedule or a

@@ -1,0 +1,189 @@
+#include "credit/chiffres.h"
+
+#include "calc/motif.h"
+#include "calc/nombres.h"
+#include "credit/argent.h"
+#include "credit/bilan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace credit {
+namespace {
+
+// An offer's loans and their schedules, amounts in cents.
+struct Calcul {
+    const OffreBancaire& offre;
+    std::vector<std::vector<Ligne>> lignes;
+
+    std::int64_t frais() const
+    {
+        return centimes(offre.frais.dossier) + centimes(offre.frais.courtage) + centimes(offre.frais.garantie);
+    }
+};
+
+template <typename F>
+std::int64_t somme(const std::vector<Ligne>& lignes, std::size_t jusqua, F montant)
+{
+    std::int64_t total = 0;
+    for (std::size_t k = 0; k < std::min(jusqua, lignes.size()); ++k)
+        total += centimes(montant(lignes[k]));
+    return total;
+}
+
+std::int64_t interets_et_assurance(const std::vector<Ligne>& lignes, std::size_t jusqua)
+{
+    return somme(lignes, jusqua, [](const Ligne& l) { return l.interets + l.assurance; });
+}
+
+// The penalty on loan i's capital owed after its first k lines, repaid then.
+std::int64_t indemnite_apres(const Calcul& c, std::size_t i, std::size_t k)
+{
+    const Pret& p = c.offre.prets[i];
+    const std::vector<Ligne>& l = c.lignes[i];
+    if (k >= l.size())
+        return 0;
+    std::int64_t du = centimes(l[k - 1].capital_restant_du);
+    std::int64_t interets = somme(l, l.size(), [](const Ligne& x) { return x.interets; }) -
+                            somme(l, k, [](const Ligne& x) { return x.interets; });
+    int mois = static_cast<int>(l.size() - k) * (12 / p.periodes_par_an);
+    return indemnite(c.offre.credit, c.offre.indemnites, {du, du, p.taux_annuel, mois, interets});
+}
+
+// The cost at h years, and the penalties in it.
+std::pair<std::int64_t, std::int64_t> cout_a(const Calcul& c, int h)
+{
+    std::int64_t cout = c.frais() - centimes(c.offre.frais.garantie_restituee), indemnites = 0;
+    for (std::size_t i = 0; i < c.lignes.size(); ++i) {
+        auto k = static_cast<std::size_t>(h) * static_cast<std::size_t>(c.offre.prets[i].periodes_par_an);
+        cout += interets_et_assurance(c.lignes[i], k);
+        indemnites += indemnite_apres(c, i, std::min(k, c.lignes[i].size()));
+    }
+    return {cout + indemnites, indemnites};
+}
+
+std::optional<double> taeg(const Calcul& c, bool avec_assurance)
+{
+    std::int64_t recu = -c.frais();
+    for (const Pret& p : c.offre.prets)
+        recu += centimes(p.capital);
+    std::vector<Flux> flux{{0, en_euros(recu)}};
+    for (std::size_t i = 0; i < c.lignes.size(); ++i)
+        ajouter_flux(flux, c.offre.prets[i], c.lignes[i], avec_assurance);
+    return taux_actuariel(flux);
+}
+
+// Twelve times the largest month's outlay, in cents: a line of a loan paid p
+// times a year weighs p / 12 of itself in each month it covers.
+std::int64_t plus_fort_mois_fois_12(const Calcul& c)
+{
+    std::vector<std::int64_t> mois;
+    for (std::size_t i = 0; i < c.lignes.size(); ++i) {
+        int p = c.offre.prets[i].periodes_par_an, duree = 12 / p;
+        const std::vector<Ligne>& l = c.lignes[i];
+        std::size_t comptees = l.size() > 1 ? l.size() - 1 : l.size();
+        mois.resize(std::max(mois.size(), comptees * static_cast<std::size_t>(duree)));
+        for (std::size_t k = 0; k < comptees; ++k)
+            for (int m = 0; m < duree; ++m)
+                mois[k * static_cast<std::size_t>(duree) + static_cast<std::size_t>(m)] +=
+                    centimes(l[k].echeance + l[k].assurance) * p;
+    }
+    return mois.empty() ? 0 : *std::max_element(mois.begin(), mois.end());
+}
+
+void endettement(const Calcul& c, const Situation& s, Chiffres& ch, bool& excessif)
+{
+    if (!s.revenu_mensuel || *s.revenu_mensuel <= 0)
+        return;
+    std::int64_t fois_12 = plus_fort_mois_fois_12(c) + 12 * centimes(s.charges_mensuelles.value_or(0));
+    ch.endettement = en_euros(fois_12) / 12 / *s.revenu_mensuel;
+    excessif = Entier(100) * fois_12 > Entier(endettement_maxi_pour_cent) * 12 * centimes(*s.revenu_mensuel);
+}
+
+void totaux(const Calcul& c, Chiffres& ch)
+{
+    std::int64_t montant = 0, echeance = 0, avec_assurance = 0, interets = 0, assurance = 0;
+    for (std::size_t i = 0; i < c.lignes.size(); ++i) {
+        const std::vector<Ligne>& l = c.lignes[i];
+        montant += centimes(c.offre.prets[i].capital);
+        echeance += centimes(l.front().echeance);
+        avec_assurance += centimes(l.front().echeance + l.front().assurance);
+        interets += somme(l, l.size(), [](const Ligne& x) { return x.interets; });
+        assurance += somme(l, l.size(), [](const Ligne& x) { return x.assurance; });
+    }
+    ch.montant = en_euros(montant);
+    ch.echeance = en_euros(echeance), ch.echeance_avec_assurance = en_euros(avec_assurance);
+    ch.interets = en_euros(interets), ch.assurance = en_euros(assurance), ch.frais = en_euros(c.frais());
+    ch.cout_total = en_euros(interets + assurance + c.frais());
+    ch.cout_net = en_euros(interets + assurance + c.frais() - centimes(c.offre.frais.garantie_restituee));
+}
+
+void verifier_l_annonce(const OffreBancaire& o, Chiffres& ch)
+{
+    if (o.annonce.taeg && ch.taeg)
+        ch.ecart_taeg = (*ch.taeg - *o.annonce.taeg) * 100;
+    if (o.annonce.echeance)
+        ch.ecart_echeance = en_euros(centimes(ch.echeance) - centimes(*o.annonce.echeance));
+}
+
+}  // namespace
+
+int annees(const OffreBancaire& offre)
+{
+    int plus_longue = 0;
+    for (const Pret& p : offre.prets)
+        plus_longue = std::max(plus_longue, (p.nb_echeances + p.periodes_par_an - 1) / std::max(1, p.periodes_par_an));
+    return plus_longue;
+}
+
+std::optional<Chiffres> chiffrer(const OffreBancaire& offre, const Situation& situation, int horizon, int annees)
+{
+    Calcul c{offre, {}};
+    for (const Pret& p : offre.prets) {
+        c.lignes.push_back(echeancier(p));
+        if (c.lignes.back().empty())
+            return std::nullopt;
+    }
+    if (c.lignes.empty())
+        return std::nullopt;
+    Chiffres ch;
+    totaux(c, ch);
+    ch.taeg = taeg(c, true);
+    if (auto sans = taeg(c, false); ch.taeg && sans)
+        ch.taea = *ch.taeg - *sans;
+    bool excessif = false;
+    endettement(c, situation, ch, excessif);
+    auto [cout, indemnites] = cout_a(c, horizon);
+    ch.cout_horizon = en_euros(cout), ch.indemnites_horizon = en_euros(indemnites);
+    for (int a = 1; a <= annees; ++a)
+        ch.cout_par_annee.push_back(en_euros(cout_a(c, a).first));
+    verifier_l_annonce(offre, ch);
+    ch.alertes = alertes({.taeg = ch.taeg,
+                          .endettement = ch.endettement,
+                          .endettement_excessif = excessif,
+                          .annees = static_cast<double>(credit::annees(offre)),
+                          .taux_usure = situation.taux_usure,
+                          .quoi = "cette offre"});
+    return ch;
+}
+
+std::string controle_taeg(std::optional<double> ecart)
+{
+    if (!ecart)
+        return "—";
+    if (std::fabs(*ecart) < 0.1)
+        return "conforme";
+    std::string points = calc::format_motif(std::fabs(*ecart), "##0.00");
+    return std::string("TAEG annoncé trop ") + (*ecart > 0 ? "bas" : "haut") + " de " + points +
+           (calc::virg(points).value_or(0) >= 2 ? " points" : " point");
+}
+
+std::string controle_echeance(std::optional<double> ecart)
+{
+    if (!ecart)
+        return "—";
+    return *ecart == 0 ? "conforme" : "écart de " + calc::euros(std::fabs(*ecart));
+}
+
+}  // namespace credit

@@ -1,0 +1,332 @@
+#include "credit/fichier_dossier.h"
+
+#include "calc/nombres.h"
+
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+namespace credit {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Ends the reading with its message.
+struct Refus {
+    std::string message;
+};
+
+// Reads the keys of one object; a refusal names where they stand.
+class Objet {
+public:
+    Objet(const Json& json, std::string lieu) : json_(json), lieu_(std::move(lieu))
+    {
+        if (!json_.is_object())
+            throw Refus{lieu_ + " : un objet JSON est attendu ({ … })."};
+    }
+
+    // The key's value, or null when it is absent (refused when required).
+    const Json& cle(const char* nom, bool requise = false) const
+    {
+        static const Json nul;
+        auto i = json_.find(nom);
+        if (i != json_.end() && !i->is_null())
+            return *i;
+        if (requise)
+            refuser(nom, "manque");
+        return nul;
+    }
+
+    // A number within [mini, maxi], whole if asked; `attendu` says what it should be.
+    std::optional<double> nombre(const char* nom, double mini, double maxi, const char* attendu, bool requise = false,
+                                 bool entier = false) const
+    {
+        const Json& v = cle(nom, requise);
+        if (v.is_null())
+            return std::nullopt;
+        if (!v.is_number())
+            refuser(nom, "doit être un nombre");
+        double x = v.get<double>();
+        if (!(x >= mini && x <= maxi) || (entier && x != std::floor(x)))
+            refuser(nom, std::string("doit être ") + attendu);
+        return x;
+    }
+
+    // One of the words `mots`, given with their values; the first when absent.
+    template <typename T>
+    T mot(const char* nom, std::initializer_list<std::pair<const char*, T>> mots) const
+    {
+        const Json& v = cle(nom);
+        if (v.is_null())
+            return mots.begin()->second;
+        std::string liste;
+        for (auto [texte, valeur] : mots) {
+            if (v.is_string() && v.get<std::string>() == texte)
+                return valeur;
+            liste += (liste.empty() ? "\"" : ", \"") + std::string(texte) + "\"";
+        }
+        refuser(nom, "doit valoir " + liste);
+    }
+
+    [[noreturn]] void refuser(const char* nom, const std::string& pourquoi) const
+    {
+        throw Refus{lieu_ + " : « " + nom + " » " + pourquoi + "."};
+    }
+
+    const std::string& lieu() const { return lieu_; }
+
+private:
+    const Json& json_;
+    std::string lieu_;  // "Offre « Banque B », prêt 1"
+};
+
+double pour_cent(std::optional<double> x)
+{
+    return calc::centieme(x.value_or(0));
+}
+
+Assurance lire_assurance(const Objet& o)
+{
+    Assurance a;
+    a.mensualite = o.nombre("mensualite", 0, capital_maxi, "un montant positif en euros par mois");
+    if (a.mensualite)
+        return a;
+    a.taux = pour_cent(o.nombre("taux", 0, taux_annuel_maxi * 100, "un taux de 0 à 1000 (en %)", true));
+    a.base = o.mot<BaseAssurance>("base", {{"capital_initial", BaseAssurance::capital_initial},
+                                           {"capital_restant_du", BaseAssurance::capital_restant_du}});
+    a.quotite = pour_cent(o.nombre("quotite", 1, 100, "une quotité de 1 à 100 (en %)").value_or(100));
+    return a;
+}
+
+Pret lire_pret(const Objet& o)
+{
+    Pret p;
+    p.capital = *o.nombre("montant", 0.01, capital_maxi, "un montant de 0,01 à 10 000 000 000 euros", true);
+    p.taux_annuel = pour_cent(o.nombre("taux", -99.999, taux_annuel_maxi * 100, "un taux au-dessus de -100 et jusqu'à 1000 (en %)", true));
+    p.nb_echeances = static_cast<int>(
+        *o.nombre("nombre_echeances", 1, nb_echeances_maxi, "un nombre entier de 1 à 1200", true, true));
+    double periodes = o.nombre("periodicite", 1, 12, "12, 4 ou 1", false, true).value_or(12);
+    if (periodes != 12 && periodes != 4 && periodes != 1)
+        o.refuser("periodicite", "doit être 12, 4 ou 1");
+    p.periodes_par_an = static_cast<int>(periodes);
+    p.amortissement = o.mot<Amortissement>("amortissement", {{"echeances_constantes", Amortissement::echeances_constantes},
+                                                             {"capital_constant", Amortissement::capital_constant}});
+    p.en_debut_de_periode = o.mot<bool>("echeances", {{"fin_de_periode", false}, {"debut_de_periode", true}});
+    const Json& assurances = o.cle("assurance");
+    if (!assurances.is_null() && !assurances.is_array())
+        o.refuser("assurance", "doit être une liste ([ … ])");
+    for (std::size_t i = 0; !assurances.is_null() && i < assurances.size(); ++i)
+        p.assurances.push_back(lire_assurance(Objet(assurances[i], o.lieu() + ", assurance " + std::to_string(i + 1))));
+    return p;
+}
+
+Clause lire_clause(const Objet& o)
+{
+    const Json& v = o.cle("indemnites");
+    if (v.is_object()) {
+        Objet clause(v, o.lieu() + ", indemnités");
+        return {Clause::Sorte::taux_propre, pour_cent(clause.nombre("taux", 0, 100, "un taux de 0 à 100 (en %)", true))};
+    }
+    return {o.mot<Clause::Sorte>("indemnites", {{"legales", Clause::Sorte::legale}, {"aucune", Clause::Sorte::aucune}}),
+            0};
+}
+
+Frais lire_frais(const Objet& o)
+{
+    const Json& v = o.cle("frais");
+    if (v.is_null())
+        return {};
+    Objet f(v, o.lieu() + ", frais");
+    const char* positif = "un montant positif en euros";
+    return {f.nombre("dossier", 0, capital_maxi, positif).value_or(0), f.nombre("courtage", 0, capital_maxi, positif).value_or(0),
+            f.nombre("garantie", 0, capital_maxi, positif).value_or(0),
+            f.nombre("garantie_restituee", 0, capital_maxi, positif).value_or(0)};
+}
+
+Annonce lire_annonce(const Objet& o)
+{
+    const Json& v = o.cle("annonce");
+    if (v.is_null())
+        return {};
+    Objet a(v, o.lieu() + ", annonce");
+    auto taeg = a.nombre("taeg", -99.999, taux_annuel_maxi * 100, "un taux en %");
+    return {taeg ? std::optional(calc::centieme(*taeg)) : std::nullopt,
+            a.nombre("echeance", 0, capital_maxi, "un montant positif en euros")};
+}
+
+OffreBancaire lire_offre(const Json& json, std::size_t rang)
+{
+    std::string lieu = "Offre " + std::to_string(rang);
+    if (json.is_object() && json.contains("nom") && json["nom"].is_string())
+        lieu = "Offre « " + json["nom"].get<std::string>() + " »";
+    Objet o(json, lieu);
+    OffreBancaire offre;
+    const Json& nom = o.cle("nom", true);
+    if (!nom.is_string() || nom.get<std::string>().empty())
+        o.refuser("nom", "doit être un texte, le nom de la banque");
+    offre.nom = nom.get<std::string>();
+    offre.credit = o.mot<Credit>("credit", {{"immobilier", Credit::immobilier}, {"consommation", Credit::consommation}});
+    const Json& prets = o.cle("prets", true);
+    if (!prets.is_array() || prets.empty())
+        o.refuser("prets", "doit être une liste d'un prêt au moins");
+    for (std::size_t i = 0; i < prets.size(); ++i)
+        offre.prets.push_back(lire_pret(Objet(prets[i], lieu + ", prêt " + std::to_string(i + 1))));
+    offre.frais = lire_frais(o);
+    offre.indemnites = lire_clause(o);
+    offre.annonce = lire_annonce(o);
+    return offre;
+}
+
+Situation lire_situation(const Objet& dossier)
+{
+    const Json& v = dossier.cle("situation");
+    if (v.is_null())
+        return {};
+    Objet s(v, "Situation");
+    auto usure = s.nombre("taux_usure", 0.01, 100, "un taux de 0,01 à 100 (en %)");
+    return {s.nombre("revenu_mensuel", 0.01, capital_maxi, "un montant en euros au-dessus de 0"),
+            s.nombre("charges_mensuelles", 0, capital_maxi, "un montant positif en euros"),
+            usure ? std::optional(calc::centieme(*usure)) : std::nullopt};
+}
+
+// The file's kind and version, before anything else is read.
+void verifier_en_tete(const Json& json, LectureDossier& lecture)
+{
+    const char* pas_un_dossier = "Ce fichier n'est pas un dossier Tarvio";
+    if (!json.is_object() || !json.contains("format") || json["format"] != "tarvio-dossier")
+        throw Refus{std::string(pas_un_dossier) + " : « format » doit valoir \"tarvio-dossier\"."};
+    const Json& version = json.contains("version") ? json["version"] : Json();
+    if (!version.is_number_integer() || version.get<long long>() < 1)
+        throw Refus{std::string(pas_un_dossier) + " : « version » doit être un nombre entier à partir de 1."};
+    if (version.get<long long>() > version_dossier) {
+        lecture.plus_recent = true;
+        throw Refus{"Ce dossier vient d'une version plus récente de Tarvio (version " +
+                    std::to_string(version.get<long long>()) + ") : cette version ne sait pas le lire."};
+    }
+}
+
+Dossier lire(const Json& json, LectureDossier& lecture)
+{
+    verifier_en_tete(json, lecture);
+    Objet o(json, "Dossier");
+    Dossier d;
+    d.horizon_annees = static_cast<int>(
+        o.nombre("horizon_annees", 1, horizon_maxi_annees, "un nombre entier d'années de 1 à 40", false, true).value_or(8));
+    d.situation = lire_situation(o);
+    const Json& offres = o.cle("offres", true);
+    if (!offres.is_array())
+        o.refuser("offres", "doit être une liste ([ … ])");
+    for (std::size_t i = 0; i < offres.size(); ++i)
+        d.offres.push_back(lire_offre(offres[i], i + 1));
+    return d;
+}
+
+}  // namespace
+
+LectureDossier lire_dossier(std::string_view texte)
+{
+    LectureDossier lecture;
+    try {
+        Json json = Json::parse(texte.begin(), texte.end());
+        lecture.dossier = lire(json, lecture);
+    } catch (const Json::parse_error& e) {
+        lecture.erreur = "Ce fichier n'est pas un dossier Tarvio : son texte n'est pas du JSON valable (à l'octet " +
+                         std::to_string(e.byte) + ").";
+    } catch (const Refus& r) {
+        lecture.erreur = r.message;
+    }
+    return lecture;
+}
+
+}  // namespace credit
+
+namespace credit {
+namespace {
+
+// The per cent that a fraction reads as: 0.0345 gives 3.45, not 3.4499999999999997.
+double en_pour_cent(double fraction)
+{
+    auto [mantisse, exposant] = calc::decimal_exact(fraction);
+    std::string decale = std::to_string(mantisse) + "e" + std::to_string(exposant + 2);
+    double x = fraction * 100;
+    std::from_chars(decale.data(), decale.data() + decale.size(), x);
+    return x;
+}
+
+Json nombre_ou_nul(std::optional<double> x, bool pour_cent = false)
+{
+    return x ? Json(pour_cent ? en_pour_cent(*x) : *x) : Json();
+}
+
+Json ecrire(const Assurance& a)
+{
+    if (a.mensualite)
+        return {{"mensualite", *a.mensualite}};
+    return {{"taux", en_pour_cent(a.taux)},
+            {"base", a.base == BaseAssurance::capital_initial ? "capital_initial" : "capital_restant_du"},
+            {"quotite", en_pour_cent(a.quotite)}};
+}
+
+Json ecrire(const Pret& p)
+{
+    Json assurances = Json::array();
+    for (const Assurance& a : p.assurances)
+        assurances.push_back(ecrire(a));
+    return {{"montant", p.capital},
+            {"taux", en_pour_cent(p.taux_annuel)},
+            {"nombre_echeances", p.nb_echeances},
+            {"periodicite", p.periodes_par_an},
+            {"amortissement",
+             p.amortissement == Amortissement::echeances_constantes ? "echeances_constantes" : "capital_constant"},
+            {"echeances", p.en_debut_de_periode ? "debut_de_periode" : "fin_de_periode"},
+            {"assurance", assurances}};
+}
+
+Json ecrire(const Clause& c)
+{
+    switch (c.sorte) {
+    case Clause::Sorte::aucune: return "aucune";
+    case Clause::Sorte::taux_propre: return {{"taux", en_pour_cent(c.taux)}};
+    case Clause::Sorte::legale: break;
+    }
+    return "legales";
+}
+
+Json ecrire(const OffreBancaire& o)
+{
+    Json prets = Json::array();
+    for (const Pret& p : o.prets)
+        prets.push_back(ecrire(p));
+    return {{"nom", o.nom},
+            {"credit", o.credit == Credit::immobilier ? "immobilier" : "consommation"},
+            {"prets", prets},
+            {"frais",
+             {{"dossier", o.frais.dossier},
+              {"courtage", o.frais.courtage},
+              {"garantie", o.frais.garantie},
+              {"garantie_restituee", o.frais.garantie_restituee}}},
+            {"indemnites", ecrire(o.indemnites)},
+            {"annonce", {{"taeg", nombre_ou_nul(o.annonce.taeg, true)}, {"echeance", nombre_ou_nul(o.annonce.echeance)}}}};
+}
+
+}  // namespace
+
+std::string ecrire_dossier(const Dossier& d)
+{
+    Json offres = Json::array();
+    for (const OffreBancaire& o : d.offres)
+        offres.push_back(ecrire(o));
+    Json json = {{"format", "tarvio-dossier"},
+                 {"version", version_dossier},
+                 {"horizon_annees", d.horizon_annees},
+                 {"situation",
+                  {{"revenu_mensuel", nombre_ou_nul(d.situation.revenu_mensuel)},
+                   {"charges_mensuelles", nombre_ou_nul(d.situation.charges_mensuelles)},
+                   {"taux_usure", nombre_ou_nul(d.situation.taux_usure, true)}}},
+                 {"offres", offres}};
+    return json.dump(2) + "\n";
+}
+
+}  // namespace credit

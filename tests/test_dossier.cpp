@@ -1,0 +1,133 @@
+// The dossier file: what is written reads back the same, what a user writes by hand takes
+// its defaults, and every wrong file is refused with where and why.
+#include "credit/fichier_dossier.h"
+
+#include <gtest/gtest.h>
+
+using namespace credit;
+
+namespace {
+
+// Every key away from its default.
+Dossier complet()
+{
+    Dossier d;
+    d.horizon_annees = 12;
+    d.situation = {6200.5, 350, 0.0508};
+    OffreBancaire a;
+    a.nom = "Banque « A »";
+    a.credit = Credit::consommation;
+    Pret principal{.capital = 300000.01, .taux_annuel = 0.0345, .nb_echeances = 300, .periodes_par_an = 4};
+    principal.amortissement = Amortissement::capital_constant, principal.en_debut_de_periode = true;
+    principal.assurances = {{.taux = 0.0034, .base = BaseAssurance::capital_restant_du, .quotite = 0.5},
+                            {.mensualite = 21.5}};
+    a.prets = {principal, {.capital = 40000, .taux_annuel = 0, .nb_echeances = 1, .periodes_par_an = 1}};
+    a.frais = {1000, 450.5, 3200, 2240};
+    a.indemnites = {Clause::Sorte::taux_propre, 0.02};
+    a.annonce = {0.0417, 1493.84};
+    OffreBancaire b;
+    b.nom = "Banque B";
+    b.prets = {{.capital = 1000, .taux_annuel = -0.005, .nb_echeances = 12}};
+    b.indemnites = {Clause::Sorte::aucune, 0};
+    d.offres = {a, b};
+    return d;
+}
+
+std::string dossier_avec(const std::string& offres)
+{
+    return R"({"format": "tarvio-dossier", "version": 1, "offres": [)" + offres + "]}";
+}
+
+}  // namespace
+
+TEST(FichierDossier, CeQuiEstEcritSeRelitPareil)
+{
+    const Dossier d = complet();
+    std::string texte = ecrire_dossier(d);
+    LectureDossier relu = lire_dossier(texte);
+    ASSERT_TRUE(relu.dossier) << relu.erreur;
+    EXPECT_EQ(*relu.dossier, d);
+    EXPECT_EQ(ecrire_dossier(*relu.dossier), texte);
+    // Rates in per cent as the decimals typed, not their binary neighbours.
+    EXPECT_NE(texte.find("\"taux\": 3.45,"), std::string::npos);
+    EXPECT_NE(texte.find("\"quotite\": 50.0"), std::string::npos);
+
+    Dossier vide;
+    EXPECT_EQ(lire_dossier(ecrire_dossier(vide)).dossier, vide);
+}
+
+TEST(FichierDossier, UneOffreTapeeALaMainPrendSesValeursParDefaut)
+{
+    LectureDossier l = lire_dossier(dossier_avec(
+        R"({"nom": "A", "inconnue": [1, 2], "prets": [{"montant": 1000, "taux": 3, "nombre_echeances": 12}]})"));
+    ASSERT_TRUE(l.dossier) << l.erreur;
+    Dossier attendu;
+    attendu.offres = {{.nom = "A", .prets = {{.capital = 1000, .taux_annuel = 0.03, .nb_echeances = 12}}}};
+    EXPECT_EQ(*l.dossier, attendu);
+    // Written back, every key is there, defaults included, the missing ones null.
+    std::string texte = ecrire_dossier(*l.dossier);
+    for (const char* cle : {"\"horizon_annees\": 8", "\"revenu_mensuel\": null", "\"credit\": \"immobilier\"",
+                            "\"periodicite\": 12", "\"amortissement\": \"echeances_constantes\"",
+                            "\"echeances\": \"fin_de_periode\"", "\"assurance\": []", "\"garantie_restituee\": 0",
+                            "\"indemnites\": \"legales\"", "\"taeg\": null", "\"echeance\": null"})
+        EXPECT_NE(texte.find(cle), std::string::npos) << cle;
+}
+
+TEST(FichierDossier, ChaqueFichierFauxRefuseAvecOuEtPourquoi)
+{
+    const std::string pret = R"({"montant": 1000, "taux": 3, "nombre_echeances": 12})";
+    auto offre = [&](const std::string& cles) {
+        return dossier_avec(R"({"nom": "A", "prets": [)" + pret + "]}, " + R"({"nom": "Banque B", )" + cles + "}");
+    };
+    auto dans_le_pret = [&](const std::string& cle) {
+        return offre(R"("prets": [{"montant": 1000, "taux": 3, "nombre_echeances": 12, )" + cle + "}]");
+    };
+    const std::string pas_un_dossier = "Ce fichier n'est pas un dossier Tarvio : ";
+    // clang-format off
+    const std::pair<std::string, std::string> cas[] = {
+        {"{\"format\": ", pas_un_dossier + "son texte n'est pas du JSON valable (à l'octet 12)."},
+        {"", pas_un_dossier + "son texte n'est pas du JSON valable (à l'octet 1)."},
+        {R"({"format": "autre", "version": 1, "offres": []})", pas_un_dossier + "« format » doit valoir \"tarvio-dossier\"."},
+        {"[1]", pas_un_dossier + "« format » doit valoir \"tarvio-dossier\"."},
+        {R"({"format": "tarvio-dossier", "version": "1", "offres": []})",
+         pas_un_dossier + "« version » doit être un nombre entier à partir de 1."},
+        {R"({"format": "tarvio-dossier", "version": 1})", "Dossier : « offres » manque."},
+        {R"({"format": "tarvio-dossier", "version": 1, "offres": [], "horizon_annees": 41})",
+         "Dossier : « horizon_annees » doit être un nombre entier d'années de 1 à 40."},
+        {R"({"format": "tarvio-dossier", "version": 1, "offres": [], "situation": {"revenu_mensuel": 0}})",
+         "Situation : « revenu_mensuel » doit être un montant en euros au-dessus de 0."},
+        {dossier_avec("{}"), "Offre 1 : « nom » manque."},
+        {dossier_avec("3"), "Offre 1 : un objet JSON est attendu ({ … })."},
+        {offre(R"("prets": [])"), "Offre « Banque B » : « prets » doit être une liste d'un prêt au moins."},
+        {offre(R"("prets": [{"montant": 1000, "taux": "3,45", "nombre_echeances": 12}])"),
+         "Offre « Banque B », prêt 1 : « taux » doit être un nombre."},
+        {offre(R"("prets": [{"montant": 1000, "nombre_echeances": 12}])"), "Offre « Banque B », prêt 1 : « taux » manque."},
+        {dans_le_pret(R"("nombre_echeances": 12.5)"),
+         "Offre « Banque B », prêt 1 : « nombre_echeances » doit être un nombre entier de 1 à 1200."},
+        {dans_le_pret(R"("periodicite": 6)"), "Offre « Banque B », prêt 1 : « periodicite » doit être 12, 4 ou 1."},
+        {dans_le_pret(R"("amortissement": "lineaire")"),
+         "Offre « Banque B », prêt 1 : « amortissement » doit valoir \"echeances_constantes\", \"capital_constant\"."},
+        {dans_le_pret(R"("assurance": [{"taux": 0.3}, {"taux": 0.3, "quotite": 0}])"),
+         "Offre « Banque B », prêt 1, assurance 2 : « quotite » doit être une quotité de 1 à 100 (en %)."},
+        {dans_le_pret(R"("assurance": {"taux": 0.3})"), "Offre « Banque B », prêt 1 : « assurance » doit être une liste ([ … ])."},
+        {offre(R"("prets": [)" + pret + R"(], "frais": {"dossier": -1})"),
+         "Offre « Banque B », frais : « dossier » doit être un montant positif en euros."},
+        {offre(R"("prets": [)" + pret + R"(], "indemnites": "maximales")"),
+         "Offre « Banque B » : « indemnites » doit valoir \"legales\", \"aucune\"."},
+        {offre(R"("prets": [)" + pret + R"(], "indemnites": {"taux": 101})"),
+         "Offre « Banque B », indemnités : « taux » doit être un taux de 0 à 100 (en %)."},
+        {offre(R"("prets": [)" + pret + R"(], "credit": "professionnel")"),
+         "Offre « Banque B » : « credit » doit valoir \"immobilier\", \"consommation\"."}};
+    // clang-format on
+    for (const auto& [texte, message] : cas) {
+        LectureDossier l = lire_dossier(texte);
+        EXPECT_FALSE(l.dossier) << texte;
+        EXPECT_EQ(l.erreur, message) << texte;
+        EXPECT_FALSE(l.plus_recent);
+    }
+    LectureDossier futur = lire_dossier(R"({"format": "tarvio-dossier", "version": 2, "offres": []})");
+    EXPECT_FALSE(futur.dossier);
+    EXPECT_TRUE(futur.plus_recent);
+    EXPECT_EQ(futur.erreur,
+              "Ce dossier vient d'une version plus récente de Tarvio (version 2) : cette version ne sait pas le lire.");
+}
