@@ -11,21 +11,21 @@
 namespace credit {
 
 struct Chiffres {
-    double montant = 0;                     // the amounts lent
-    double echeance = 0;                    // the first line of every loan, insurance apart
-    double echeance_avec_assurance = 0;     // the same with insurance
-    double interets = 0, assurance = 0;     // over every line of every loan
-    double frais = 0;                       // dossier + courtage + garantie
-    double cout_total = 0;                  // interets + assurance + frais
-    double cout_net = 0;                    // cout_total less the guarantee returned
-    std::optional<double> taeg, taea;       // fractions, unrounded; see below
-    std::optional<double> endettement;      // see below; none without an income
-    double cout_horizon = 0;                // see cout_a
-    double indemnites_horizon = 0;          // the penalties in cout_horizon
-    std::vector<double> cout_par_annee;     // cout_a 1, 2, ... years
-    std::optional<double> ecart_taeg;       // computed less stated TAEG, in points
-    std::optional<double> ecart_echeance;   // echeance less the stated one, euros
-    std::vector<std::string> alertes;       // in French: each rule the offer breaks
+    double montant = 0;                    // the amounts lent
+    double echeance = 0;                   // the first line of every loan, insurance apart
+    double echeance_avec_assurance = 0;    // the same with insurance
+    double interets = 0, assurance = 0;    // over every line of every loan
+    double frais = 0;                      // dossier + courtage + garantie
+    double cout_total = 0;                 // interets + assurance + frais
+    double cout_net = 0;                   // cout_total less the guarantee returned
+    std::optional<double> taeg, taea;      // fractions, unrounded; see below
+    std::optional<double> endettement;     // see below; none without an income
+    double cout_horizon = 0;               // see cout_a
+    double indemnites_horizon = 0;         // the penalties in cout_horizon
+    std::vector<double> cout_par_annee;    // cout_a 1, 2, ... years
+    std::optional<double> ecart_taeg;      // computed less stated TAEG, in points
+    std::optional<double> ecart_echeance;  // echeance less the stated one, euros
+    std::vector<std::string> alertes;      // in French: each rule the offer breaks
 };
 
 // Every figure of the offer at a horizon of `horizon` years, and its cost

@@ -49,7 +49,8 @@ std::vector<Definition> definitions(int horizon)
         {"TAEG", [](const OffreBancaire&, const Chiffres& c) { return c.taeg; }, taux, true},
         {"TAEA", [](const OffreBancaire&, const Chiffres& c) { return c.taea; }, taux, true},
         {"TAEG annoncé", [](const OffreBancaire& o, const Chiffres&) { return o.annonce.taeg; }, taux, false},
-        {"Contrôle du TAEG", [](const OffreBancaire&, const Chiffres& c) { return c.ecart_taeg; }, mot(controle_taeg), false},
+        {"Contrôle du TAEG", [](const OffreBancaire&, const Chiffres& c) { return c.ecart_taeg; }, mot(controle_taeg),
+         false},
         {"Échéance annoncée", [](const OffreBancaire& o, const Chiffres&) { return o.annonce.echeance; }, euros, false},
         {"Contrôle de l'échéance", [](const OffreBancaire&, const Chiffres& c) { return c.ecart_echeance; },
          mot(controle_echeance), false},
@@ -87,8 +88,7 @@ void croiser(Comparaison& c, std::size_t meilleure)
             bool avant = c.couts[j][a - 1] < reference[a - 1], apres = c.couts[j][a] < reference[a];
             if (avant != apres)
                 c.croisements.push_back(c.noms[apres ? j : meilleure] + " devient moins chère que " +
-                                        c.noms[apres ? meilleure : j] + " après " +
-                                        en_annees(static_cast<int>(a) + 1));
+                                        c.noms[apres ? meilleure : j] + " après " + en_annees(static_cast<int>(a) + 1));
         }
     }
 }

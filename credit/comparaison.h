@@ -13,9 +13,9 @@
 namespace credit {
 
 struct Rangee {
-    std::string titre;                   // "Coût à 8 ans"
-    std::vector<std::string> cellules;   // an offer each: "12 345,67 €", "4,18 %", "—"
-    std::vector<bool> plus_basses;       // the lowest cell (each, on a tie) where lower is better
+    std::string titre;                  // "Coût à 8 ans"
+    std::vector<std::string> cellules;  // an offer each: "12 345,67 €", "4,18 %", "—"
+    std::vector<bool> plus_basses;      // the lowest cell (each, on a tie) where lower is better
 };
 
 struct Comparaison {

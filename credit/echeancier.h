@@ -36,7 +36,7 @@ struct Pret {
     int nb_echeances = 0;
     int periodes_par_an = 12;  // 12 monthly, 4 quarterly, 1 yearly: any divisor of 12
     Amortissement amortissement = Amortissement::echeances_constantes;
-    bool en_debut_de_periode = false;    // instalments due at the start of each period
+    bool en_debut_de_periode = false;   // instalments due at the start of each period
     std::vector<Assurance> assurances;  // one a borrower
     double frais = 0;                   // fees paid at the start: dossier, garantie, courtage
 

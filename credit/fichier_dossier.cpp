@@ -104,15 +104,17 @@ Pret lire_pret(const Objet& o)
 {
     Pret p;
     p.capital = *o.nombre("montant", 0.01, capital_maxi, "un montant de 0,01 à 10 000 000 000 euros", true);
-    p.taux_annuel = pour_cent(o.nombre("taux", -99.999, taux_annuel_maxi * 100, "un taux au-dessus de -100 et jusqu'à 1000 (en %)", true));
+    p.taux_annuel = pour_cent(
+        o.nombre("taux", -99.999, taux_annuel_maxi * 100, "un taux au-dessus de -100 et jusqu'à 1000 (en %)", true));
     p.nb_echeances = static_cast<int>(
         *o.nombre("nombre_echeances", 1, nb_echeances_maxi, "un nombre entier de 1 à 1200", true, true));
     double periodes = o.nombre("periodicite", 1, 12, "12, 4 ou 1", false, true).value_or(12);
     if (periodes != 12 && periodes != 4 && periodes != 1)
         o.refuser("periodicite", "doit être 12, 4 ou 1");
     p.periodes_par_an = static_cast<int>(periodes);
-    p.amortissement = o.mot<Amortissement>("amortissement", {{"echeances_constantes", Amortissement::echeances_constantes},
-                                                             {"capital_constant", Amortissement::capital_constant}});
+    p.amortissement =
+        o.mot<Amortissement>("amortissement", {{"echeances_constantes", Amortissement::echeances_constantes},
+                                               {"capital_constant", Amortissement::capital_constant}});
     p.en_debut_de_periode = o.mot<bool>("echeances", {{"fin_de_periode", false}, {"debut_de_periode", true}});
     const Json& assurances = o.cle("assurance");
     if (!assurances.is_null() && !assurances.is_array())
@@ -127,7 +129,8 @@ Clause lire_clause(const Objet& o)
     const Json& v = o.cle("indemnites");
     if (v.is_object()) {
         Objet clause(v, o.lieu() + ", indemnités");
-        return {Clause::Sorte::taux_propre, pour_cent(clause.nombre("taux", 0, 100, "un taux de 0 à 100 (en %)", true))};
+        return {Clause::Sorte::taux_propre,
+                pour_cent(clause.nombre("taux", 0, 100, "un taux de 0 à 100 (en %)", true))};
     }
     return {o.mot<Clause::Sorte>("indemnites", {{"legales", Clause::Sorte::legale}, {"aucune", Clause::Sorte::aucune}}),
             0};
@@ -140,7 +143,8 @@ Frais lire_frais(const Objet& o)
         return {};
     Objet f(v, o.lieu() + ", frais");
     const char* positif = "un montant positif en euros";
-    return {f.nombre("dossier", 0, capital_maxi, positif).value_or(0), f.nombre("courtage", 0, capital_maxi, positif).value_or(0),
+    return {f.nombre("dossier", 0, capital_maxi, positif).value_or(0),
+            f.nombre("courtage", 0, capital_maxi, positif).value_or(0),
             f.nombre("garantie", 0, capital_maxi, positif).value_or(0),
             f.nombre("garantie_restituee", 0, capital_maxi, positif).value_or(0)};
 }
@@ -167,7 +171,8 @@ OffreBancaire lire_offre(const Json& json, std::size_t rang)
     if (!nom.is_string() || nom.get<std::string>().empty())
         o.refuser("nom", "doit être un texte, le nom de la banque");
     offre.nom = nom.get<std::string>();
-    offre.credit = o.mot<Credit>("credit", {{"immobilier", Credit::immobilier}, {"consommation", Credit::consommation}});
+    offre.credit =
+        o.mot<Credit>("credit", {{"immobilier", Credit::immobilier}, {"consommation", Credit::consommation}});
     const Json& prets = o.cle("prets", true);
     if (!prets.is_array() || prets.empty())
         o.refuser("prets", "doit être une liste d'un prêt au moins");
@@ -213,7 +218,8 @@ Dossier lire(const Json& json, LectureDossier& lecture)
     Objet o(json, "Dossier");
     Dossier d;
     d.horizon_annees = static_cast<int>(
-        o.nombre("horizon_annees", 1, horizon_maxi_annees, "un nombre entier d'années de 1 à 40", false, true).value_or(8));
+        o.nombre("horizon_annees", 1, horizon_maxi_annees, "un nombre entier d'années de 1 à 40", false, true)
+            .value_or(8));
     d.situation = lire_situation(o);
     const Json& offres = o.cle("offres", true);
     if (!offres.is_array())
@@ -299,16 +305,17 @@ Json ecrire(const OffreBancaire& o)
     Json prets = Json::array();
     for (const Pret& p : o.prets)
         prets.push_back(ecrire(p));
-    return {{"nom", o.nom},
-            {"credit", o.credit == Credit::immobilier ? "immobilier" : "consommation"},
-            {"prets", prets},
-            {"frais",
-             {{"dossier", o.frais.dossier},
-              {"courtage", o.frais.courtage},
-              {"garantie", o.frais.garantie},
-              {"garantie_restituee", o.frais.garantie_restituee}}},
-            {"indemnites", ecrire(o.indemnites)},
-            {"annonce", {{"taeg", nombre_ou_nul(o.annonce.taeg, true)}, {"echeance", nombre_ou_nul(o.annonce.echeance)}}}};
+    return {
+        {"nom", o.nom},
+        {"credit", o.credit == Credit::immobilier ? "immobilier" : "consommation"},
+        {"prets", prets},
+        {"frais",
+         {{"dossier", o.frais.dossier},
+          {"courtage", o.frais.courtage},
+          {"garantie", o.frais.garantie},
+          {"garantie_restituee", o.frais.garantie_restituee}}},
+        {"indemnites", ecrire(o.indemnites)},
+        {"annonce", {{"taeg", nombre_ou_nul(o.annonce.taeg, true)}, {"echeance", nombre_ou_nul(o.annonce.echeance)}}}};
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ constexpr int version_dossier = 1;
 
 struct LectureDossier {
     std::optional<Dossier> dossier;
-    std::string erreur;  // in French, naming the offer, the loan and the key; empty when read
+    std::string erreur;        // in French, naming the offer, the loan and the key; empty when read
     bool plus_recent = false;  // of a later version: never to be overwritten
 };
 

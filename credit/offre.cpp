@@ -3,6 +3,7 @@
 #include "calc/nombres.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace credit {
 namespace {
@@ -66,15 +67,15 @@ bool lire_pret(const SaisieOffre& s, LecteurDeChamps& lire, Pret& pret)
     return montant && taux && nombre;
 }
 
-// The three fees added up; each may stay empty.
-double lire_frais(const SaisieOffre& s, LecteurDeChamps& lire, bool& valable)
+// The three fees; each may stay empty.
+Frais lire_frais(const SaisieOffre& s, LecteurDeChamps& lire, bool& valable)
 {
-    double frais = 0;
-    for (auto [texte, champ] : {std::pair{&s.frais_dossier, "Frais de dossier"},
-                                {&s.frais_garantie, "Frais de garantie"},
-                                {&s.frais_courtage, "Frais de courtage"}})
-        frais += lire.facultatif(*texte, 0, capital_maxi, champ, positif, valable).value_or(0);
-    return frais;
+    Frais f;
+    for (auto [texte, champ, montant] : {std::tuple{&s.frais_dossier, "Frais de dossier", &f.dossier},
+                                         {&s.frais_garantie, "Frais de garantie", &f.garantie},
+                                         {&s.frais_courtage, "Frais de courtage", &f.courtage}})
+        *montant = lire.facultatif(*texte, 0, capital_maxi, champ, positif, valable).value_or(0);
+    return f;
 }
 
 }  // namespace
@@ -88,7 +89,8 @@ Lecture lire_offre(const SaisieOffre& s)
     bool valable = lire_pret(s, lire, pret);
     auto assurance = lire.facultatif(s.taux_assurance, 0, taux_annuel_maxi * 100, "Taux d'assurance",
                                      "tapez un taux en %, par exemple 0,30", valable);
-    double frais = lire_frais(s, lire, valable);
+    Frais detail = lire_frais(s, lire, valable);
+    double frais = detail.dossier + detail.garantie + detail.courtage;
     if (pret.capital > 0 && frais >= pret.capital) {
         l.erreurs.push_back("Frais : ensemble, ils atteignent le montant emprunté.");
         valable = false;
@@ -100,8 +102,15 @@ Lecture lire_offre(const SaisieOffre& s)
         return l;
     pret.assurances = {{.taux = calc::centieme(assurance.value_or(0)), .base = s.base_assurance}};
     pret.frais = frais;
-    l.offre = Offre{pret, revenu, usure ? std::optional(calc::centieme(*usure)) : std::nullopt};
+    l.offre = Offre{pret, detail, revenu, usure ? std::optional(calc::centieme(*usure)) : std::nullopt};
     return l;
+}
+
+OffreBancaire offre_bancaire(const Offre& offre, const std::string& nom)
+{
+    OffreBancaire o{.nom = nom, .prets = {offre.pret}, .frais = offre.frais};
+    o.prets.front().frais = 0;
+    return o;
 }
 
 }  // namespace credit

@@ -2,6 +2,7 @@
 
 // A loan offer as the schedule window's fields give it, read and checked.
 
+#include "credit/dossier.h"
 #include "credit/echeancier.h"
 
 #include <optional>
@@ -25,10 +26,15 @@ struct SaisieOffre {
 };
 
 struct Offre {
-    Pret pret;
+    Pret pret;  // its fees all together
+    Frais frais;
     std::optional<double> revenu_mensuel;
     std::optional<double> taux_usure;  // a fraction
 };
+
+// The offer as one of a dossier's: its loan, its fees one by one, the legal
+// early-repayment clause of property credit, nothing stated.
+OffreBancaire offre_bancaire(const Offre& offre, const std::string& nom);
 
 struct Lecture {
     std::optional<Offre> offre;        // when every field is right

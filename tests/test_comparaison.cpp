@@ -36,11 +36,11 @@ TEST(Comparaison, LignesMarquesEtCroisementsDesCouts)
     std::vector<std::string> titres;
     for (const Rangee& r : c.rangees)
         titres.push_back(r.titre);
-    EXPECT_EQ(titres, (std::vector<std::string>{
-                          "Montant emprunté", "Échéance", "Échéance avec assurance", "Total des intérêts",
-                          "Total de l'assurance", "Frais", "Coût total du crédit", "Coût net", "TAEG", "TAEA",
-                          "TAEG annoncé", "Contrôle du TAEG", "Échéance annoncée", "Contrôle de l'échéance",
-                          "Coût à 8 ans", "Indemnités à 8 ans", "Taux d'endettement"}));
+    EXPECT_EQ(titres, (std::vector<std::string>{"Montant emprunté", "Échéance", "Échéance avec assurance",
+                                                "Total des intérêts", "Total de l'assurance", "Frais",
+                                                "Coût total du crédit", "Coût net", "TAEG", "TAEA", "TAEG annoncé",
+                                                "Contrôle du TAEG", "Échéance annoncée", "Contrôle de l'échéance",
+                                                "Coût à 8 ans", "Indemnités à 8 ans", "Taux d'endettement"}));
     EXPECT_EQ(rangee(c, "Coût à 8 ans").cellules,
               (std::vector<std::string>{"49 474,97 €", "51 166,18 €", "49 941,41 €"}));
     EXPECT_EQ(rangee(c, "Coût à 8 ans").plus_basses, (std::vector<bool>{true, false, false}));

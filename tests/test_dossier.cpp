@@ -66,10 +66,10 @@ TEST(FichierDossier, UneOffreTapeeALaMainPrendSesValeursParDefaut)
     EXPECT_EQ(*l.dossier, attendu);
     // Written back, every key is there, defaults included, the missing ones null.
     std::string texte = ecrire_dossier(*l.dossier);
-    for (const char* cle : {"\"horizon_annees\": 8", "\"revenu_mensuel\": null", "\"credit\": \"immobilier\"",
-                            "\"periodicite\": 12", "\"amortissement\": \"echeances_constantes\"",
-                            "\"echeances\": \"fin_de_periode\"", "\"assurance\": []", "\"garantie_restituee\": 0",
-                            "\"indemnites\": \"legales\"", "\"taeg\": null", "\"echeance\": null"})
+    for (const char* cle :
+         {"\"horizon_annees\": 8", "\"revenu_mensuel\": null", "\"credit\": \"immobilier\"", "\"periodicite\": 12",
+          "\"amortissement\": \"echeances_constantes\"", "\"echeances\": \"fin_de_periode\"", "\"assurance\": []",
+          "\"garantie_restituee\": 0", "\"indemnites\": \"legales\"", "\"taeg\": null", "\"echeance\": null"})
         EXPECT_NE(texte.find(cle), std::string::npos) << cle;
 }
 

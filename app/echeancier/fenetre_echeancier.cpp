@@ -1,5 +1,6 @@
 #include "echeancier/fenetre_echeancier.h"
 
+#include "calc/nombres.h"
 #include "commun/apparence.h"
 #include "commun/bouton.h"
 #include "commun/messages.h"
@@ -27,7 +28,6 @@ FenetreEcheancier::FenetreEcheancier(QWidget* parent) : QWidget(parent, Qt::Wind
 {
     setObjectName("Echeancier");
     setWindowTitle("Tableau d'amortissement");
-    setAttribute(Qt::WA_DeleteOnClose);
     formulaire_ = new FormulaireOffre;
     auto* mise_en_page = new QHBoxLayout(this);
     mise_en_page->addWidget(formulaire_);
@@ -108,15 +108,22 @@ QLayout* FenetreEcheancier::creer_boutons()
         b->setObjectName(nom);
         return b;
     };
+    comparer_ = bouton("ajouter_comparaison", "&Ajouter à la comparaison");
     exporter_ = bouton("exporter", "&Exporter…");
     imprimer_ = bouton("imprimer", "&Imprimer…");
     QPushButton* fermer = bouton("fermer", "&Fermer");
+    connect(comparer_, &QPushButton::clicked, this, [this] {
+        if (offre_)
+            ajouter_a_la_comparaison(credit::offre_bancaire(*offre_, "Prêt de " + calc::euros(offre_->pret.capital) +
+                                                                         " à " +
+                                                                         calc::pour_cent(offre_->pret.taux_annuel)));
+    });
     connect(exporter_, &QPushButton::clicked, this, &FenetreEcheancier::exporter);
     connect(imprimer_, &QPushButton::clicked, this, &FenetreEcheancier::imprimer_echeancier);
     connect(fermer, &QPushButton::clicked, this, &QWidget::close);
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();
-    for (QPushButton* b : {exporter_, imprimer_, fermer})
+    for (QPushButton* b : {comparer_, exporter_, imprimer_, fermer})
         boutons->addWidget(b);
     return boutons;
 }
@@ -152,8 +159,8 @@ void FenetreEcheancier::afficher(const credit::Offre& offre)
     alertes_->setText(alertes.join('\n'));
     modele_->afficher(bilan_.lignes);
     tracer_graphique();
-    exporter_->setEnabled(true);
-    imprimer_->setEnabled(true);
+    for (QPushButton* b : {comparer_, exporter_, imprimer_})
+        b->setEnabled(true);
 }
 
 // Only while it shows: drawn on each keystroke, it would double the time to answer one.
@@ -180,8 +187,8 @@ void FenetreEcheancier::effacer(const QString& erreurs)
     alertes_->clear();
     modele_->afficher({});
     tracer_graphique();
-    exporter_->setEnabled(false);
-    imprimer_->setEnabled(false);
+    for (QPushButton* b : {comparer_, exporter_, imprimer_})
+        b->setEnabled(false);
 }
 
 void FenetreEcheancier::exporter()

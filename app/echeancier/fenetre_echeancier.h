@@ -4,6 +4,8 @@
 #include "credit/bilan.h"
 
 #include <QHash>
+
+#include <functional>
 #include <QWidget>
 
 #include <optional>
@@ -19,10 +21,13 @@ class QPushButton;
 // chart by year; exported as CSV or printed.
 class FenetreEcheancier : public QWidget {
 public:
-    // A window of its own, closed and deleted with `parent`.
+    // A window of its own, closed and deleted with `parent`; closed, it keeps what was typed.
     explicit FenetreEcheancier(QWidget* parent);
 
     void partir_de(const calc::Depart& depart);
+
+    // Told of the offer to add to the comparison.
+    std::function<void(const credit::OffreBancaire&)> ajouter_a_la_comparaison = [](const credit::OffreBancaire&) {};
 
 private:
     QWidget* creer_resultats();
@@ -44,7 +49,7 @@ private:
     QLabel* alertes_;
     ModeleEcheancier* modele_;
     Graphique* graphique_;
-    QPushButton *exporter_, *imprimer_;
+    QPushButton *comparer_, *exporter_, *imprimer_;
     QString note_;  // from where the schedule started, while its figures are kept
     std::optional<credit::Offre> offre_;
     credit::Bilan bilan_;

@@ -1,5 +1,6 @@
 #include "impression/impression.h"
 
+#include "commun/fichiers.h"
 #include "commun/messages.h"
 
 #include <QApplication>
@@ -106,24 +107,6 @@ Issue envoyer(QWidget* fenetre, const QPrinterInfo& destination, const TravailIm
                                                          travail.nom.toUtf8().constData(), nombre, options)
                                        : 0;
     return travail_cups > 0 ? Issue::fait : Issue::en_panne;
-}
-
-// Why a file could not be written, from the error number of the system.
-QString raison_d_echec(int erreur, const QString& chemin)
-{
-    QString dossier = QDir::toNativeSeparators(QFileInfo(chemin).absolutePath());
-    switch (erreur) {
-    case ENOENT:
-    case ENOTDIR: return "le dossier « " + dossier + " » n'existe pas.";
-    case EACCES:
-    case EPERM: return "vous n'avez pas le droit d'écrire dans le dossier « " + dossier + " ».";
-    case EROFS: return "le dossier « " + dossier + " » est en lecture seule.";
-    case ENOSPC:
-    case EDQUOT: return "le disque est plein.";
-    case EIO: return "l'écriture s'est arrêtée avant la fin.";
-    case EISDIR: return "« " + QDir::toNativeSeparators(chemin) + " » est un dossier.";
-    default: return "le système a refusé de l'écrire (" + QString::fromLocal8Bit(strerror(erreur)) + ").";
-    }
 }
 
 // The pages are written beside the chosen file and replace it only once

@@ -5,6 +5,7 @@
 #include "commun/images.h"
 #include "commun/messages.h"
 #include "commun/twips.h"
+#include "comparaison/fenetre_comparaison.h"
 #include "echeancier/fenetre_echeancier.h"
 #include "impression/impression.h"
 #include "principale/a_propos.h"
@@ -40,7 +41,10 @@ FenetrePrincipale::FenetrePrincipale()
     mensualites_ = new PanneauMensualites(fond, *choix_);
     taux_ = new PanneauTaux(fond, *choix_);
     for (Panneau* p : std::initializer_list<Panneau*>{hypotheses_, mensualites_, taux_})
-        p->quand_calcule = [this](const calc::Depart& d) { depart_ = d; };
+        p->quand_calcule = [this](const calc::Depart& d) {
+            depart_ = d;
+            depart_nouveau_ = true;
+        };
     creer_menus();
     ordonner_tabulation();
 
@@ -65,8 +69,13 @@ std::int16_t FenetrePrincipale::choix_formule() const
     return static_cast<std::int16_t>(choix_->formule());
 }
 
+// The comparison may ask about unsaved changes, and "Annuler" keeps everything open.
 void FenetrePrincipale::closeEvent(QCloseEvent* evenement)
 {
+    if (comparaison_ && !comparaison_->close()) {
+        evenement->ignore();
+        return;
+    }
     if (auto* aide = findChild<QWidget*>("aide"))
         aide->close();
     if (echeancier_)
@@ -114,9 +123,13 @@ void FenetrePrincipale::creer_menus()
     QAction* quitter = action(fichier, "mnquit", "&Quitter");
     quitter->setShortcut(QKeySequence::Quit);
     connect(quitter, &QAction::triggered, this, &QWidget::close);
-    QAction* echeancier = action(menu("mncredit", "&Crédit"), "mnecheancier", "Tableau d'amortissement…");
+    QMenu* credit = menu("mncredit", "&Crédit");
+    QAction* echeancier = action(credit, "mnecheancier", "Tableau d'amortissement…");
     echeancier->setShortcut(QKeySequence("Ctrl+T"));
     connect(echeancier, &QAction::triggered, this, &FenetrePrincipale::ouvrir_echeancier);
+    QAction* comparer = action(credit, "mncomparer", "Comparer des offres…");
+    comparer->setShortcut(QKeySequence("Ctrl+K"));
+    connect(comparer, &QAction::triggered, this, &FenetrePrincipale::ouvrir_comparaison);
     QMenu* aide = menu("mnaide2", "&?");
     QAction* lire_aide = action(aide, "mnaide", "aide");
     lire_aide->setShortcut(QKeySequence::HelpContents);
@@ -208,14 +221,40 @@ void FenetrePrincipale::apercu_rapport()
 // is on its way out, deleted once the events of its closing are done.
 void FenetrePrincipale::ouvrir_echeancier()
 {
-    if (!echeancier_ || !echeancier_->isVisible()) {
+    if (!echeancier_) {
         echeancier_ = new FenetreEcheancier(this);
-        if (depart_)
-            echeancier_->partir_de(*depart_);
+        echeancier_->ajouter_a_la_comparaison = [this](const credit::OffreBancaire& o) {
+            ouvrir_comparaison()->ajouter(o);
+        };
     }
+    if (depart_ && depart_nouveau_)
+        echeancier_->partir_de(*depart_);
+    depart_nouveau_ = false;
     echeancier_->show();
     echeancier_->raise();
     echeancier_->activateWindow();
+}
+
+// One at a time, kept until closed.
+FenetreComparaison* FenetrePrincipale::ouvrir_comparaison()
+{
+    if (!comparaison_)
+        comparaison_ = new FenetreComparaison(this);
+    comparaison_->show();
+    comparaison_->raise();
+    comparaison_->activateWindow();
+    return comparaison_;
+}
+
+bool FenetrePrincipale::ouvrir_dossier(const QString& chemin)
+{
+    bool nouvelle = !comparaison_;
+    FenetreComparaison* fenetre = ouvrir_comparaison();
+    if (fenetre->ouvrir(chemin))
+        return true;
+    if (nouvelle)
+        fenetre->close();
+    return false;
 }
 
 void FenetrePrincipale::montrer_a_propos()

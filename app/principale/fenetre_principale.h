@@ -11,6 +11,7 @@
 #include <optional>
 
 class FenetreAPropos;
+class FenetreComparaison;
 class FenetreEcheancier;
 class GrilleHypotheses;
 class PanneauChoix;
@@ -27,6 +28,8 @@ public:
     ~FenetrePrincipale() override;
 
     const QString& flag_erreur() const;
+    // The dossier in the comparison window; false after saying why it could not be opened.
+    bool ouvrir_dossier(const QString& chemin);
     // The index of the formula's option: 0 simple, 1 compound, 2 constant instalments.
     std::int16_t choix_formule() const;
     // What the print command reads from the window.
@@ -48,6 +51,7 @@ private:
     void apercu_rapport();
     void montrer_a_propos();
     void ouvrir_echeancier();
+    FenetreComparaison* ouvrir_comparaison();
 
     QLabel* bande_ = nullptr;
     QLabel* embleme_ = nullptr;  // never shown itself: the grid's corner shows it
@@ -58,5 +62,7 @@ private:
     PanneauTaux* taux_ = nullptr;
     QPointer<FenetreAPropos> apropos_;
     QPointer<FenetreEcheancier> echeancier_;
+    QPointer<FenetreComparaison> comparaison_;
     std::optional<calc::Depart> depart_;  // the last loan computed, for the schedule to start from
+    bool depart_nouveau_ = false;         // computed since the schedule last started from one
 };

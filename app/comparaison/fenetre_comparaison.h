@@ -1,0 +1,59 @@
+#pragma once
+
+#include "credit/dossier.h"
+
+#include <QMainWindow>
+
+class ModeleComparaison;
+class QLabel;
+class QListWidget;
+class QSpinBox;
+
+// A dossier's offers compared side by side, kept in a file: the figures of
+// each offer at the dossier's horizon, the lowest marked, where the costs
+// cross. Nothing typed is lost without a question.
+class FenetreComparaison : public QMainWindow {
+public:
+    // A window of its own, closed and deleted with `parent`.
+    explicit FenetreComparaison(QWidget* parent);
+
+    // Replaces the dossier by the file's, asking first about unsaved changes;
+    // false after saying why it did not.
+    bool ouvrir(const QString& chemin);
+    // A new offer at the end of the dossier.
+    void ajouter(const credit::OffreBancaire& offre);
+
+    const credit::Dossier& dossier() const { return dossier_; }
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+
+private:
+    void creer_menus();
+    QWidget* creer_offres();
+    QWidget* creer_centre();
+
+    void changer(credit::Dossier dossier);  // what the user did: the dossier is modified
+    void afficher();
+    void nouveau();
+    void choisir_et_ouvrir();
+    bool enregistrer();
+    bool enregistrer_sous();
+    bool ecrire(const QString& chemin);
+    // True when nothing would be lost, after asking where there would.
+    bool peut_abandonner();
+
+    void renommer();
+    void dupliquer();
+    void deplacer(int pas);
+    void supprimer();
+    int offre_choisie() const;
+
+    credit::Dossier dossier_;
+    QString chemin_;            // none before it is first saved
+    bool plus_recent_ = false;  // of a later version: never overwritten
+    ModeleComparaison* modele_;
+    QSpinBox* horizon_;
+    QLabel* croisements_;
+    QListWidget* offres_;
+};

@@ -1,0 +1,162 @@
+// The comparison window: a dossier opened as from the command line, its cells and marks,
+// the horizon, offers added from the schedule, and every way of closing with changes.
+#include "fenetre_test.h"
+
+#include "credit/fichier_dossier.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString croisees = QString(TARVIO_REFERENCES) + "/courbes-croisees.tarvio";
+
+class Comparaison : public FenetreTest {
+protected:
+    QMainWindow* comparaison() const { return fenetre->findChild<QMainWindow*>("Comparaison"); }
+    QAbstractItemModel* modele() const { return comparaison()->findChild<QTableView*>("comparaison")->model(); }
+    // The row headed `titre`, -1 if none.
+    int rangee(const QString& titre) const
+    {
+        for (int r = 0; r < modele()->rowCount(); ++r)
+            if (modele()->headerData(r, Qt::Vertical).toString() == titre)
+                return r;
+        return -1;
+    }
+    QVariant cellule(const QString& titre, int offre, int role = Qt::DisplayRole) const
+    {
+        return modele()->index(rangee(titre), offre).data(role);
+    }
+    void changer_l_horizon(int annees) const { comparaison()->findChild<QSpinBox*>("horizon")->setValue(annees); }
+};
+
+}  // namespace
+
+TEST_F(Comparaison, UnDossierOuvertSesCellulesEtLaPlusBasseMarquee)
+{
+    ASSERT_TRUE(fenetre->ouvrir_dossier(croisees));
+    ASSERT_TRUE(comparaison() && comparaison()->isVisible());
+    EXPECT_EQ(modele()->columnCount(), 3);
+    EXPECT_EQ(modele()->headerData(0, Qt::Horizontal).toString(), "Taux bas, frais élevés");
+    EXPECT_EQ(cellule("Coût à 8 ans", 0).toString(), "49 474,97 €");
+    for (int offre = 0; offre < 3; ++offre) {  // only the lowest, in bold and said so
+        bool plus_basse = offre == 0;
+        EXPECT_EQ(cellule("Coût à 8 ans", offre, Qt::FontRole).value<QFont>().bold(), plus_basse) << offre;
+        EXPECT_EQ(cellule("Coût à 8 ans", offre, Qt::AccessibleDescriptionRole).toString(),
+                  plus_basse ? "la plus basse" : "")
+            << offre;
+    }
+    EXPECT_TRUE(comparaison()->findChild<QLabel*>("croisements")->text().contains("après 7 ans"));
+    EXPECT_FALSE(comparaison()->isWindowModified());
+    EXPECT_TRUE(comparaison()->windowTitle().startsWith("courbes-croisees.tarvio"));
+
+    changer_l_horizon(1);  // the dossier changes, and every horizon row with it
+    EXPECT_TRUE(comparaison()->isWindowModified());
+    EXPECT_EQ(rangee("Coût à 8 ans"), -1);
+    EXPECT_EQ(cellule("Coût à 1 an", 1).toString(), "7 383,14 €");
+}
+
+TEST_F(Comparaison, UnFichierRefuseDitPourquoiEtNeLaissePasDeFenetre)
+{
+    QTemporaryDir dossier;
+    QFile faux(dossier.filePath("faux.tarvio"));
+    ASSERT_TRUE(faux.open(QIODevice::WriteOnly) && faux.write(R"({"format": "tarvio-dossier", "version": 1,
+        "offres": [{"nom": "Banque B", "prets": [{"montant": 1000, "taux": "3,45", "nombre_echeances": 12}]}]})"));
+    faux.close();
+    CapteurMessages capteur;
+    EXPECT_FALSE(fenetre->ouvrir_dossier(faux.fileName()));
+    EXPECT_FALSE(fenetre->ouvrir_dossier(dossier.filePath("absent.tarvio")));
+    ASSERT_EQ(capteur.vus.size(), 2u);
+    EXPECT_EQ(capteur.vus[0].texte, "Le dossier « faux.tarvio » n'a pas été ouvert.\n"
+                                    "Offre « Banque B », prêt 1 : « taux » doit être un nombre.");
+    EXPECT_TRUE(capteur.vus[1].texte.startsWith("Le fichier « "));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(comparaison(), nullptr);
+    EXPECT_TRUE(fenetre->isVisible());
+}
+
+// Annuler keeps everything open, from the window or from Quitter; Enregistrer writes the
+// file, which reads back as the dossier; Ne pas enregistrer lets it go.
+TEST_F(Comparaison, FermerAvecDesModificationsDemandeAvant)
+{
+    QTemporaryDir dossier;
+    QString copie = dossier.filePath("copie.tarvio");
+    ASSERT_TRUE(QFile::copy(croisees, copie));
+    ASSERT_TRUE(fenetre->ouvrir_dossier(copie));
+    changer_l_horizon(12);
+    {
+        CapteurMessages capteur;
+        capteur.reponse = QMessageBox::Cancel;
+        comparaison()->close();
+        controle<QAction>("mnquit")->trigger();
+        ASSERT_EQ(capteur.vus.size(), 2u);
+        EXPECT_EQ(capteur.vus[0].texte, "Enregistrer les modifications du dossier « copie » ?");
+        EXPECT_TRUE(comparaison()->isVisible() && fenetre->isVisible());
+    }
+    {
+        CapteurMessages capteur;
+        capteur.reponse = QMessageBox::Save;
+        comparaison()->close();
+        EXPECT_EQ(capteur.vus.size(), 1u);
+    }
+    QFile relu(copie);
+    ASSERT_TRUE(relu.open(QIODevice::ReadOnly));
+    EXPECT_EQ(credit::lire_dossier(relu.readAll().toStdString()).dossier->horizon_annees, 12);
+
+    ASSERT_TRUE(fenetre->ouvrir_dossier(copie));
+    changer_l_horizon(3);
+    CapteurMessages capteur;
+    capteur.reponse = QMessageBox::Discard;
+    controle<QAction>("mnquit")->trigger();
+    EXPECT_EQ(capteur.vus.size(), 1u);
+    EXPECT_FALSE(fenetre->isVisible());
+}
+
+// A new dossier saved where it cannot be written says why, offers another place, and keeps
+// its changes until it is written.
+TEST_F(Comparaison, EnregistrerOuCeNEstPasPossiblePuisAilleurs)
+{
+    controle<QAction>("mncomparer")->trigger();
+    changer_l_horizon(5);
+    QTemporaryDir dossier;
+    CapteurMessages capteur;
+    capteur.fichier = dossier.filePath("absent/dossier.tarvio");
+    capteur.pendant = [&] { capteur.fichier = dossier.filePath("dossier"); };  // ".tarvio" is added
+    comparaison()->findChild<QAction*>("mnenregistrer")->trigger();
+    ASSERT_EQ(capteur.vus.size(), 1u);
+    EXPECT_TRUE(capteur.vus[0].texte.startsWith("Le dossier n'a pas pu être enregistré : le dossier « "));
+    EXPECT_TRUE(QFile::exists(dossier.filePath("dossier.tarvio")));
+    EXPECT_FALSE(comparaison()->isWindowModified());
+}
+
+// The schedule's loan becomes an offer of the dossier; the schedule, closed and reopened,
+// shows what was typed in it.
+TEST_F(Comparaison, LEcheancierAjouteSonOffreEtGardeCeQuiEstTape)
+{
+    controle<QAction>("mnecheancier")->trigger();
+    auto* echeancier = fenetre->findChild<QWidget*>("Echeancier");
+    for (auto [nom, texte] :
+         {std::pair{"montant", "200000"}, {"taux", "3"}, {"nombre", "300"}, {"frais_dossier", "800"}})
+        echeancier->findChild<QLineEdit*>(nom)->setText(texte);
+    QTest::mouseClick(echeancier->findChild<QPushButton*>("ajouter_comparaison"), Qt::LeftButton);
+    ASSERT_TRUE(comparaison());
+    EXPECT_EQ(modele()->headerData(0, Qt::Horizontal).toString(), "Prêt de 200 000,00 € à 3,00 %");
+    EXPECT_EQ(cellule("Échéance", 0).toString(), "948,42 €");
+    EXPECT_EQ(cellule("Frais", 0).toString(), "800,00 €");
+    EXPECT_TRUE(comparaison()->isWindowModified());
+
+    echeancier->close();
+    controle<QAction>("mnecheancier")->trigger();
+    EXPECT_EQ(echeancier->findChild<QLineEdit*>("frais_dossier")->text(), "800");
+    CapteurMessages capteur;
+    capteur.reponse = QMessageBox::Discard;
+    comparaison()->close();
+}
