@@ -99,6 +99,17 @@ std::optional<double> virg(std::string_view texte)
     return convertir(ascii);
 }
 
+std::optional<double> virg_unite(std::string_view texte, std::string_view unite)
+{
+    std::size_t fin = texte.size();
+    while (fin > 0 && (texte[fin - 1] == ' ' || texte[fin - 1] == '\t'))
+        --fin;
+    texte = texte.substr(0, fin);
+    if (!unite.empty() && texte.size() >= unite.size() && texte.substr(texte.size() - unite.size()) == unite)
+        texte.remove_suffix(unite.size());
+    return virg(texte);
+}
+
 double valeur_en_tete(std::string_view texte)
 {
     std::string ascii;

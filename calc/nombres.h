@@ -15,6 +15,10 @@ namespace calc {
 // the text is not one number (empty, "-", two separators, letters, overflow).
 std::optional<double> virg(std::string_view texte);
 
+// The same for a number typed or pasted with its unit after it: "300 000 €",
+// "3,45 %". The unit may also be left out.
+std::optional<double> virg_unite(std::string_view texte, std::string_view unite);
+
 // Reads the number at the start of a text, "." as the only decimal separator,
 // blanks skipped wherever they stand: "1,5" gives 1, "abc" gives 0.
 double valeur_en_tete(std::string_view texte);

@@ -37,11 +37,13 @@ struct Offre {
 OffreBancaire offre_bancaire(const Offre& offre, const std::string& nom);
 
 struct Lecture {
-    std::optional<Offre> offre;        // when every field is right
-    std::vector<std::string> erreurs;  // in French, one per wrong field, in the fields' order
+    std::optional<Offre> offre;          // when every field is right
+    std::vector<std::string> erreurs;    // in French, one per wrong field, in the fields' order
+    std::vector<std::string> a_remplir;  // the required fields left empty, which are not errors yet
 };
 
 // Rates are read as the decimals typed: "3,45" makes taux_annuel 0.0345.
+// Amounts may come with "€" and rates with "%" after them, as offers print them.
 Lecture lire_offre(const SaisieOffre& saisie);
 
 }  // namespace credit

@@ -91,10 +91,12 @@ TEST_F(Echeancier, AutreFormuleUneNoteSinonLeDernierCalcul)
 TEST_F(Echeancier, RecalculeEnTapantEtDitCeQuiNeVaPas)
 {
     QWidget* e = ouvrir();
-    EXPECT_EQ(dans(e, "montant")->text(), "");  // nothing computed yet
+    EXPECT_EQ(dans(e, "montant")->text(), "");  // nothing computed yet, and no error before anything is typed
     EXPECT_EQ(lignes(e), 0);
-    dans(e, "montant")->setText("200000");
-    dans(e, "taux")->setText("3");
+    EXPECT_EQ(dans<QLabel>(e, "etat")->text(), "À remplir : Montant emprunté, Taux annuel, Nombre d'échéances.");
+    EXPECT_EQ(dans<QLabel>(e, "etat")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    dans(e, "montant")->setText("200\u00a0000 €");  // pasted from an offer
+    dans(e, "taux")->setText("3 %");
     QTest::keyClicks(dans(e, "nombre"), "300");
     EXPECT_EQ(cellule(e, 0, 1), "948,42");
     QTest::keyClicks(dans(e, "taux_assurance"), "0,3");
@@ -121,7 +123,8 @@ TEST_F(Echeancier, RecalculeEnTapantEtDitCeQuiNeVaPas)
 TEST_F(Echeancier, ChaqueChoixDesListesDonneSaValeur)
 {
     QWidget* e = ouvrir();
-    for (auto [nom, texte] : {std::pair{"montant", "12000"}, {"taux", "12"}, {"nombre", "12"}, {"taux_assurance", "1,2"}})
+    for (auto [nom, texte] :
+         {std::pair{"montant", "12000"}, {"taux", "12"}, {"nombre", "12"}, {"taux_assurance", "1,2"}})
         dans(e, nom)->setText(texte);
     // clang-format off
     const std::tuple<const char*, const char*, int, int, const char*> cas[] = {

@@ -46,8 +46,9 @@ TEST(LireOffre, TauxLusCommeLesDecimalesTapees)
     SaisieOffre s = publiee();
     s.taux = "3,45";
     s.frais_dossier = "500";
-    s.frais_courtage = "1 200,50";
-    s.taux_usure = "5.08";
+    s.frais_courtage = "1\u202f200,50 €";  // as offers print them, units and narrow spaces
+    s.taux_usure = "5.08 %";
+    s.montant = "200\u00a0000 €";
     Offre o = lire(s);
     EXPECT_EQ(o.pret.taux_annuel, 0.0345);  // 3.45 / 100 would be 0.034500000000000003
     EXPECT_EQ(o.pret.assurances, (std::vector<Assurance>{{.taux = 0.003}}));
@@ -62,9 +63,9 @@ TEST(LireOffre, UnChampFauxParmiDesJustesAucuneOffre)
     using C = std::string SaisieOffre::*;
     // clang-format off
     const std::tuple<C, std::vector<const char*>, const char*> cas[] = {
-        {&SaisieOffre::montant, {"", "abc", "-", "1,2,3", "1e308", "-5000", "0", "0,001"}, "Montant emprunté"},
-        {&SaisieOffre::taux, {"-100", "-250", "1001", "3 %"}, "Taux annuel"},
-        {&SaisieOffre::nombre, {"0", "-12", "1201", "12,5", ""}, "Nombre d'échéances"},
+        {&SaisieOffre::montant, {"abc", "-", "1,2,3", "1e308", "-5000", "0", "0,001", "300 000 $"}, "Montant emprunté"},
+        {&SaisieOffre::taux, {"-100", "-250", "1001", "3 €", "3 %%"}, "Taux annuel"},
+        {&SaisieOffre::nombre, {"0", "-12", "1201", "12,5", "300 €"}, "Nombre d'échéances"},
         {&SaisieOffre::taux_assurance, {"-1", "x"}, "Taux d'assurance"},
         {&SaisieOffre::frais_dossier, {"abc", "-1"}, "Frais de dossier"},
         {&SaisieOffre::frais_garantie, {"1e11"}, "Frais de garantie"},
@@ -84,6 +85,14 @@ TEST(LireOffre, UnChampFauxParmiDesJustesAucuneOffre)
             EXPECT_EQ(l.erreurs[0].substr(0, l.erreurs[0].find(" :")), nom);
         }
 
+    // Left empty, a required field is still to fill, not an error.
+    SaisieOffre vide = publiee();
+    vide.montant = " ", vide.taux = "";
+    Lecture l = lire_offre(vide);
+    EXPECT_FALSE(l.offre);
+    EXPECT_TRUE(l.erreurs.empty());
+    EXPECT_EQ(l.a_remplir, (std::vector<std::string>{"Montant emprunté", "Taux annuel"}));
+
     auto champs = [](const SaisieOffre& s) {
         std::string noms;
         for (const std::string& e : lire_offre(s).erreurs)
@@ -97,7 +106,7 @@ TEST(LireOffre, UnChampFauxParmiDesJustesAucuneOffre)
     SaisieOffre frais = publiee();
     frais.frais_dossier = "150000", frais.frais_garantie = "50000";
     EXPECT_EQ(champs(frais), "Frais|");  // the borrower would receive nothing
-    frais.taux = "x";  // the amount still read, the fees still weighed against it
+    frais.taux = "x";                    // the amount still read, the fees still weighed against it
     EXPECT_EQ(champs(frais), "Taux annuel|Frais|");
 }
 

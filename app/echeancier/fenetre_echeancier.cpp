@@ -94,6 +94,7 @@ QWidget* FenetreEcheancier::creer_onglets()
     }
     tableau->horizontalHeader()->setStretchLastSection(true);
     tableau->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableau->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move within it
     onglets->addTab(tableau, "Échéancier");
     graphique_ = creer_graphique(onglets);
     onglets->addTab(graphique_ ? static_cast<QWidget*>(graphique_) : new QLabel("Graphique indisponible"), "Graphique");
@@ -140,10 +141,14 @@ void FenetreEcheancier::recalculer()
     credit::Lecture lecture = credit::lire_offre(formulaire_->saisie());
     if (lecture.offre)
         return afficher(*lecture.offre);
-    QStringList erreurs;
-    for (const std::string& e : lecture.erreurs)
-        erreurs << q(e);
-    effacer(erreurs.join('\n'));
+    // Only what was typed wrong is an error; what is still empty is a hint.
+    QStringList lignes;
+    for (const std::string& e : lecture.erreurs.empty() ? lecture.a_remplir : lecture.erreurs)
+        lignes << q(e);
+    if (lecture.erreurs.empty())
+        effacer("À remplir : " + lignes.join(", ") + ".", Qt::black);
+    else
+        effacer(lignes.join('\n'), couleurs::rouge);
 }
 
 void FenetreEcheancier::afficher(const credit::Offre& offre)
@@ -177,11 +182,11 @@ void FenetreEcheancier::dire(const QString& texte, const QColor& couleur)
     colorer(etat_, {QPalette::WindowText}, couleur);
 }
 
-void FenetreEcheancier::effacer(const QString& erreurs)
+void FenetreEcheancier::effacer(const QString& pourquoi, const QColor& couleur)
 {
     offre_.reset();
     bilan_ = {};
-    dire(erreurs, couleurs::rouge);
+    dire(pourquoi, couleur);
     for (QLabel* total : totaux_)
         total->setText("—");
     alertes_->clear();

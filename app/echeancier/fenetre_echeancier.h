@@ -37,7 +37,7 @@ private:
 
     void recalculer();
     void afficher(const credit::Offre& offre);
-    void effacer(const QString& erreurs);
+    void effacer(const QString& pourquoi, const QColor& couleur);
     void tracer_graphique();
     void dire(const QString& texte, const QColor& couleur);
     void exporter();
