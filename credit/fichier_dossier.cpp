@@ -4,7 +4,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -244,96 +243,6 @@ LectureDossier lire_dossier(std::string_view texte)
         lecture.erreur = r.message;
     }
     return lecture;
-}
-
-}  // namespace credit
-
-namespace credit {
-namespace {
-
-// The per cent that a fraction reads as: 0.0345 gives 3.45, not 3.4499999999999997.
-double en_pour_cent(double fraction)
-{
-    auto [mantisse, exposant] = calc::decimal_exact(fraction);
-    std::string decale = std::to_string(mantisse) + "e" + std::to_string(exposant + 2);
-    double x = fraction * 100;
-    std::from_chars(decale.data(), decale.data() + decale.size(), x);
-    return x;
-}
-
-Json nombre_ou_nul(std::optional<double> x, bool pour_cent = false)
-{
-    return x ? Json(pour_cent ? en_pour_cent(*x) : *x) : Json();
-}
-
-Json ecrire(const Assurance& a)
-{
-    if (a.mensualite)
-        return {{"mensualite", *a.mensualite}};
-    return {{"taux", en_pour_cent(a.taux)},
-            {"base", a.base == BaseAssurance::capital_initial ? "capital_initial" : "capital_restant_du"},
-            {"quotite", en_pour_cent(a.quotite)}};
-}
-
-Json ecrire(const Pret& p)
-{
-    Json assurances = Json::array();
-    for (const Assurance& a : p.assurances)
-        assurances.push_back(ecrire(a));
-    return {{"montant", p.capital},
-            {"taux", en_pour_cent(p.taux_annuel)},
-            {"nombre_echeances", p.nb_echeances},
-            {"periodicite", p.periodes_par_an},
-            {"amortissement",
-             p.amortissement == Amortissement::echeances_constantes ? "echeances_constantes" : "capital_constant"},
-            {"echeances", p.en_debut_de_periode ? "debut_de_periode" : "fin_de_periode"},
-            {"assurance", assurances}};
-}
-
-Json ecrire(const Clause& c)
-{
-    switch (c.sorte) {
-    case Clause::Sorte::aucune: return "aucune";
-    case Clause::Sorte::taux_propre: return {{"taux", en_pour_cent(c.taux)}};
-    case Clause::Sorte::legale: break;
-    }
-    return "legales";
-}
-
-Json ecrire(const OffreBancaire& o)
-{
-    Json prets = Json::array();
-    for (const Pret& p : o.prets)
-        prets.push_back(ecrire(p));
-    return {
-        {"nom", o.nom},
-        {"credit", o.credit == Credit::immobilier ? "immobilier" : "consommation"},
-        {"prets", prets},
-        {"frais",
-         {{"dossier", o.frais.dossier},
-          {"courtage", o.frais.courtage},
-          {"garantie", o.frais.garantie},
-          {"garantie_restituee", o.frais.garantie_restituee}}},
-        {"indemnites", ecrire(o.indemnites)},
-        {"annonce", {{"taeg", nombre_ou_nul(o.annonce.taeg, true)}, {"echeance", nombre_ou_nul(o.annonce.echeance)}}}};
-}
-
-}  // namespace
-
-std::string ecrire_dossier(const Dossier& d)
-{
-    Json offres = Json::array();
-    for (const OffreBancaire& o : d.offres)
-        offres.push_back(ecrire(o));
-    Json json = {{"format", "tarvio-dossier"},
-                 {"version", version_dossier},
-                 {"horizon_annees", d.horizon_annees},
-                 {"situation",
-                  {{"revenu_mensuel", nombre_ou_nul(d.situation.revenu_mensuel)},
-                   {"charges_mensuelles", nombre_ou_nul(d.situation.charges_mensuelles)},
-                   {"taux_usure", nombre_ou_nul(d.situation.taux_usure, true)}}},
-                 {"offres", offres}};
-    return json.dump(2) + "\n";
 }
 
 }  // namespace credit

@@ -44,6 +44,11 @@ std::vector<std::string> description(const credit::Offre& offre)
             (p.en_debut_de_periode ? "en début" : "en fin") + " de période",
         std::string("Amortissement : ") + (constantes ? "échéances constantes" : "capital constant"),
         "Assurance : " + assurances(p.assurances),
+        "Frais de dossier : " + calc::euros(offre.frais.dossier),
+        "Frais de garantie : " + calc::euros(offre.frais.garantie),
+        "Frais de courtage : " + calc::euros(offre.frais.courtage),
+        "Revenu net mensuel : " + (offre.revenu_mensuel ? calc::euros(*offre.revenu_mensuel) : "non saisi"),
+        "Taux d'usure : " + (offre.taux_usure ? calc::pour_cent(*offre.taux_usure) : "non saisi"),
     };
 }
 

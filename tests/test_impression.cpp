@@ -252,11 +252,21 @@ TEST_F(Impression, EcheancierSurPlusieursPagesAvecSesTitres)
     for (int page = 1; page <= pages; ++page) {
         QString texte = poppler("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
         EXPECT_TRUE(texte.contains("Capital restant dû")) << "page " << page;
+        EXPECT_TRUE(texte.contains(QString("Page %1 / %2").arg(page).arg(pages))) << "page " << page;
     }
     QString tout = poppler("pdftotext", {pdf, "-"});
-    EXPECT_TRUE(tout.contains("TAEG : 3,04 %"));
+    for (const char* ligne :
+         {"TAEG : 3,04 %", "Frais de dossier : 0,00 €", "Revenu net mensuel : non saisi", "Taux d'usure : non saisi"})
+        EXPECT_TRUE(tout.contains(ligne)) << ligne;
     // The instalment and the instalment with insurance, on every line but the last.
     EXPECT_EQ(tout.count("715,97"), 2 * (480 - 1));
+
+    // Beyond ten pages, the same question as the report's; "Non" sends nothing.
+    echeancier->findChild<QLineEdit*>("nombre")->setText("1200");
+    capteur.reponse = QMessageBox::No;
+    QTest::mouseClick(echeancier->findChild<QWidget*>("imprimer"), Qt::LeftButton);
+    ASSERT_EQ(capteur.vus.size(), 1u);
+    EXPECT_TRUE(capteur.vus[0].texte.startsWith("Le tableau d'amortissement tiendra sur "));
 }
 
 using SansImprimante = FenetreTest;

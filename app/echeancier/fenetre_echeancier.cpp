@@ -8,6 +8,7 @@
 #include "echeancier/formulaire_offre.h"
 #include "echeancier/graphique.h"
 #include "echeancier/modele_echeancier.h"
+#include "impression/document_imprime.h"
 #include "impression/impression.h"
 #include "report/echeancier_imprime.h"
 
@@ -111,6 +112,7 @@ QLayout* FenetreEcheancier::creer_boutons()
     };
     comparer_ = bouton("ajouter_comparaison", "&Ajouter à la comparaison");
     exporter_ = bouton("exporter", "&Exporter…");
+    apercu_ = bouton("apercu", "Aperç&u…");
     imprimer_ = bouton("imprimer", "&Imprimer…");
     QPushButton* fermer = bouton("fermer", "&Fermer");
     connect(comparer_, &QPushButton::clicked, this, [this] {
@@ -120,11 +122,12 @@ QLayout* FenetreEcheancier::creer_boutons()
                                                                          calc::pour_cent(offre_->pret.taux_annuel)));
     });
     connect(exporter_, &QPushButton::clicked, this, &FenetreEcheancier::exporter);
+    connect(apercu_, &QPushButton::clicked, this, &FenetreEcheancier::apercu_echeancier);
     connect(imprimer_, &QPushButton::clicked, this, &FenetreEcheancier::imprimer_echeancier);
     connect(fermer, &QPushButton::clicked, this, &QWidget::close);
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();
-    for (QPushButton* b : {comparer_, exporter_, imprimer_, fermer})
+    for (QPushButton* b : {comparer_, exporter_, apercu_, imprimer_, fermer})
         boutons->addWidget(b);
     return boutons;
 }
@@ -164,7 +167,7 @@ void FenetreEcheancier::afficher(const credit::Offre& offre)
     alertes_->setText(alertes.join('\n'));
     modele_->afficher(bilan_.lignes);
     tracer_graphique();
-    for (QPushButton* b : {comparer_, exporter_, imprimer_})
+    for (QPushButton* b : {comparer_, exporter_, apercu_, imprimer_})
         b->setEnabled(true);
 }
 
@@ -192,7 +195,7 @@ void FenetreEcheancier::effacer(const QString& pourquoi, const QColor& couleur)
     alertes_->clear();
     modele_->afficher({});
     tracer_graphique();
-    for (QPushButton* b : {comparer_, exporter_, imprimer_})
+    for (QPushButton* b : {comparer_, exporter_, apercu_, imprimer_})
         b->setEnabled(false);
 }
 
@@ -221,5 +224,14 @@ void FenetreEcheancier::imprimer_echeancier()
         return;
     rapport::Document document = rapport::echeancier(*offre_, bilan_, date_du_jour().toStdString());
     imprimer(this, {"Imprimer", "Tableau d'amortissement", "le tableau d'amortissement", "tableau-amortissement.pdf",
-                    [&document](QPrinter& imprimante, const Suivi&) { return jouer(document, imprimante); }, nullptr});
+                    [&](QPrinter& imprimante, const Suivi& suivi) { return jouer(document, imprimante, suivi); },
+                    [&](QPrinter& imprimante) { return nombre_de_pages(document, imprimante); }});
+}
+
+void FenetreEcheancier::apercu_echeancier()
+{
+    if (!offre_)
+        return;
+    rapport::Document document = rapport::echeancier(*offre_, bilan_, date_du_jour().toStdString());
+    apercu(this, "Tableau d'amortissement", [&](QPrinter& p) { jouer(document, p); });
 }

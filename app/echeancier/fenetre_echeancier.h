@@ -5,8 +5,8 @@
 
 #include <QHash>
 
-#include <functional>
 #include <QWidget>
+#include <functional>
 
 #include <optional>
 
@@ -42,6 +42,7 @@ private:
     void dire(const QString& texte, const QColor& couleur);
     void exporter();
     void imprimer_echeancier();
+    void apercu_echeancier();
 
     FormulaireOffre* formulaire_;
     QLabel* etat_;
@@ -49,7 +50,7 @@ private:
     QLabel* alertes_;
     ModeleEcheancier* modele_;
     Graphique* graphique_;
-    QPushButton *comparer_, *exporter_, *imprimer_;
+    QPushButton *comparer_, *exporter_, *apercu_, *imprimer_;
     QString note_;  // from where the schedule started, while its figures are kept
     std::optional<credit::Offre> offre_;
     credit::Bilan bilan_;

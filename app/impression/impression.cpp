@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QLibrary>
 #include <QLocale>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
@@ -205,6 +206,20 @@ void imprimer(QWidget* fenetre, const TravailImpression& travail)
     if (demander(fenetre, {panne + "\r\nVoulez-vous enregistrer " + quoi + " dans un fichier PDF ?", titre,
                            calc::Icone::exclamation}))
         enregistrer_en_pdf(fenetre, travail);
+}
+
+void apercu(QWidget* fenetre, const QString& nom, const std::function<void(QPrinter&)>& tracer,
+            const std::function<void(QPrinter&)>& preparer)
+{
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setDocName(nom);
+    if (preparer)
+        preparer(imprimante);
+    QPrintPreviewDialog dialogue(&imprimante, fenetre);
+    dialogue.setObjectName("apercu");
+    dialogue.setWindowTitle("Aperçu avant impression");
+    QObject::connect(&dialogue, &QPrintPreviewDialog::paintRequested, fenetre, [&](QPrinter* p) { tracer(*p); });
+    dialogue.exec();
 }
 
 QString date_du_jour()

@@ -23,5 +23,11 @@ struct TravailImpression {
 // whose "Annuler" stops the job before anything reaches the printer.
 void imprimer(QWidget* fenetre, const TravailImpression& travail);
 
+// The same pages in a preview, from which another printer or a PDF file may
+// be chosen; `preparer` readies the printer once (the preview's own buttons
+// may then turn the pages).
+void apercu(QWidget* fenetre, const QString& nom, const std::function<void(QPrinter&)>& tracer,
+            const std::function<void(QPrinter&)>& preparer = {});
+
 // Today in the short French form, as reports are dated.
 QString date_du_jour();

@@ -1,22 +1,15 @@
 #include "impression/imprimante.h"
 
 #include "impression/grille_sur_papier.h"
+#include "impression/pied_de_page.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextTable>
 
 #include <algorithm>
 
 namespace {
-
-QFont police_du_pied()
-{
-    return QFont("arial", 9);
-}
 
 // The printer's page as the grid's pieces see it: screen pixels, less a
 // line and a half at the foot for the page number.
@@ -25,7 +18,7 @@ public:
     explicit Page(QPrinter& imprimante)
         : par_twip(imprimante.resolution() / 1440.0), par_pixel(imprimante.resolution() / 96.0),
           taille(imprimante.pageLayout().paintRectPixels(imprimante.resolution()).size()),
-          pied(1.5 * QFontMetricsF(police_du_pied(), &imprimante).lineSpacing())
+          pied(hauteur_du_pied(imprimante))
     {
     }
 
@@ -125,15 +118,7 @@ private:
         peintre_.restore();
     }
 
-    // A single page needs no number.
-    void numeroter(int page, int total)
-    {
-        if (total < 2)
-            return;
-        peintre_.setFont(police_du_pied());
-        QRectF pied(0, page_.taille.height() - page_.pied, page_.taille.width(), page_.pied);
-        peintre_.drawText(pied, Qt::AlignHCenter | Qt::AlignBottom, QString("Page %1 / %2").arg(page).arg(total));
-    }
+    void numeroter(int page, int total) { numeroter_la_page(peintre_, page_.taille, page_.pied, page, total); }
 
     QPrinter& imprimante_;
     QPainter& peintre_;
@@ -179,59 +164,4 @@ bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& impriman
     peintre.end();
     return !joueur.annule() && imprimante.printerState() != QPrinter::Error &&
            imprimante.printerState() != QPrinter::Aborted;
-}
-
-namespace {
-
-// Each paragraph a block; the table after the paragraphs before it.
-void ecrire_paragraphes(QTextCursor& curseur, const std::vector<std::string>& paragraphes)
-{
-    for (const std::string& p : paragraphes) {
-        curseur.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        curseur.insertText(QString::fromStdString(p), QTextCharFormat());
-    }
-}
-
-void ecrire_tableau(QTextCursor& curseur, const rapport::Document& d)
-{
-    QTextTableFormat format;
-    format.setHeaderRowCount(1);  // repeated at the top of every page
-    format.setCellPadding(2);
-    format.setCellSpacing(0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    const int colonnes = static_cast<int>(d.en_tetes.size());
-    QTextTable* tableau = curseur.insertTable(static_cast<int>(d.lignes.size()) + 1, colonnes, format);
-    QTextBlockFormat a_droite;
-    a_droite.setAlignment(Qt::AlignRight);
-    QTextCharFormat gras;
-    gras.setFontWeight(QFont::Bold);
-    for (int c = 0; c < colonnes; ++c)
-        tableau->cellAt(0, c).firstCursorPosition().insertText(QString::fromStdString(d.en_tetes[c]), gras);
-    for (std::size_t r = 0; r < d.lignes.size(); ++r)
-        for (int c = 0; c < colonnes; ++c) {
-            QTextCursor cellule = tableau->cellAt(static_cast<int>(r) + 1, c).firstCursorPosition();
-            cellule.setBlockFormat(a_droite);
-            cellule.insertText(QString::fromStdString(d.lignes[r][static_cast<std::size_t>(c)]));
-        }
-    curseur.movePosition(QTextCursor::End);
-}
-
-}  // namespace
-
-bool jouer(const rapport::Document& d, QPrinter& imprimante)
-{
-    QTextDocument document;
-    document.setDefaultFont(QFont("Arial", 9));
-    QTextCursor curseur(&document);
-    QTextCharFormat titre;
-    titre.setFontPointSize(14);
-    titre.setFontWeight(QFont::Bold);
-    curseur.insertText(QString::fromStdString(d.titre), titre);
-    ecrire_paragraphes(curseur, d.avant);
-    curseur.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    ecrire_tableau(curseur, d);
-    ecrire_paragraphes(curseur, d.apres);
-    document.print(&imprimante);
-    return imprimante.printerState() != QPrinter::Error && imprimante.printerState() != QPrinter::Aborted;
 }

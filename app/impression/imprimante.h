@@ -38,7 +38,3 @@ int nombre_de_pages(const std::vector<rapport::Operation>& operations, QPrinter&
 // the report's own, with its headings repeated and every page numbered.
 bool jouer(const std::vector<rapport::Operation>& operations, QPrinter& imprimante, const TableauImprime& tableau,
            const Suivi& suivi = {});
-
-// A document on as many pages as it takes, its table's heading row at the top
-// of each, the page numbers at their feet. False as above.
-bool jouer(const rapport::Document& document, QPrinter& imprimante);

@@ -17,7 +17,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
 
@@ -207,18 +206,13 @@ void FenetrePrincipale::apercu_rapport()
     if (!operations)
         return;
     TableauImprime tableau = tableau_imprime();
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setDocName("Rapport Tarvio");
-    orienter(*operations, imprimante);  // once: the preview's own buttons may turn the pages
-    QPrintPreviewDialog apercu(&imprimante, this);
-    apercu.setObjectName("apercu");
-    apercu.setWindowTitle("Aperçu avant impression");
-    connect(&apercu, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) { jouer(*operations, *p, tableau); });
-    apercu.exec();
+    apercu(
+        this, "Rapport Tarvio", [&](QPrinter& p) { jouer(*operations, p, tableau); },
+        [&](QPrinter& p) { orienter(*operations, p); });
 }
 
-// One at a time; a new one starts from the last loan computed. A closed one
-// is on its way out, deleted once the events of its closing are done.
+// One, kept while the main window lives; it starts afresh from a loan computed
+// since it last did, keeping the rest of what was typed.
 void FenetrePrincipale::ouvrir_echeancier()
 {
     if (!echeancier_) {
