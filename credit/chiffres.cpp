@@ -12,10 +12,28 @@
 namespace credit {
 namespace {
 
+// A loan's schedule and its running sums in cents, k lines paid for k = 0 ... n:
+// a cost at any horizon is then a few look-ups.
+struct Cumuls {
+    std::vector<std::int64_t> interets, interets_et_assurance, du;
+
+    explicit Cumuls(const Pret& pret, const std::vector<Ligne>& lignes)
+        : interets{0}, interets_et_assurance{0}, du{centimes(pret.capital)}
+    {
+        for (const Ligne& l : lignes) {
+            std::int64_t i = centimes(l.interets);
+            interets.push_back(interets.back() + i);
+            interets_et_assurance.push_back(interets_et_assurance.back() + i + centimes(l.assurance));
+            du.push_back(centimes(l.capital_restant_du));
+        }
+    }
+};
+
 // An offer's loans and their schedules, amounts in cents.
 struct Calcul {
     const OffreBancaire& offre;
     std::vector<std::vector<Ligne>> lignes;
+    std::vector<Cumuls> cumuls;
 
     std::int64_t frais() const
     {
@@ -23,32 +41,17 @@ struct Calcul {
     }
 };
 
-template <typename F>
-std::int64_t somme(const std::vector<Ligne>& lignes, std::size_t jusqua, F montant)
-{
-    std::int64_t total = 0;
-    for (std::size_t k = 0; k < std::min(jusqua, lignes.size()); ++k)
-        total += centimes(montant(lignes[k]));
-    return total;
-}
-
-std::int64_t interets_et_assurance(const std::vector<Ligne>& lignes, std::size_t jusqua)
-{
-    return somme(lignes, jusqua, [](const Ligne& l) { return l.interets + l.assurance; });
-}
-
 // The penalty on loan i's capital owed after its first k lines, repaid then.
 std::int64_t indemnite_apres(const Calcul& c, std::size_t i, std::size_t k)
 {
     const Pret& p = c.offre.prets[i];
-    const std::vector<Ligne>& l = c.lignes[i];
-    if (k >= l.size())
+    const Cumuls& s = c.cumuls[i];
+    std::size_t n = c.lignes[i].size();
+    if (k >= n)
         return 0;
-    std::int64_t du = centimes(l[k - 1].capital_restant_du);
-    std::int64_t interets = somme(l, l.size(), [](const Ligne& x) { return x.interets; }) -
-                            somme(l, k, [](const Ligne& x) { return x.interets; });
-    int mois = static_cast<int>(l.size() - k) * (12 / p.periodes_par_an);
-    return indemnite(c.offre.credit, c.offre.indemnites, {du, du, p.taux_annuel, mois, interets});
+    int mois = static_cast<int>(n - k) * (12 / p.periodes_par_an);
+    return indemnite(c.offre.credit, c.offre.indemnites,
+                     {s.du[k], s.du[k], p.taux_annuel, mois, s.interets[n] - s.interets[k]});
 }
 
 // The cost at h years, and the penalties in it.
@@ -56,9 +59,10 @@ std::pair<std::int64_t, std::int64_t> cout_a(const Calcul& c, int h)
 {
     std::int64_t cout = c.frais() - centimes(c.offre.frais.garantie_restituee), indemnites = 0;
     for (std::size_t i = 0; i < c.lignes.size(); ++i) {
-        auto k = static_cast<std::size_t>(h) * static_cast<std::size_t>(c.offre.prets[i].periodes_par_an);
-        cout += interets_et_assurance(c.lignes[i], k);
-        indemnites += indemnite_apres(c, i, std::min(k, c.lignes[i].size()));
+        auto k = std::min(static_cast<std::size_t>(h) * static_cast<std::size_t>(c.offre.prets[i].periodes_par_an),
+                          c.lignes[i].size());
+        cout += c.cumuls[i].interets_et_assurance[k];
+        indemnites += indemnite_apres(c, i, k);
     }
     return {cout + indemnites, indemnites};
 }
@@ -109,8 +113,8 @@ void totaux(const Calcul& c, Chiffres& ch)
         montant += centimes(c.offre.prets[i].capital);
         echeance += centimes(l.front().echeance);
         avec_assurance += centimes(l.front().echeance + l.front().assurance);
-        interets += somme(l, l.size(), [](const Ligne& x) { return x.interets; });
-        assurance += somme(l, l.size(), [](const Ligne& x) { return x.assurance; });
+        interets += c.cumuls[i].interets.back();
+        assurance += c.cumuls[i].interets_et_assurance.back() - c.cumuls[i].interets.back();
     }
     ch.montant = en_euros(montant);
     ch.echeance = en_euros(echeance), ch.echeance_avec_assurance = en_euros(avec_assurance);
@@ -139,11 +143,12 @@ int annees(const OffreBancaire& offre)
 
 std::optional<Chiffres> chiffrer(const OffreBancaire& offre, const Situation& situation, int horizon, int annees)
 {
-    Calcul c{offre, {}};
+    Calcul c{offre, {}, {}};
     for (const Pret& p : offre.prets) {
         c.lignes.push_back(echeancier(p));
         if (c.lignes.back().empty())
             return std::nullopt;
+        c.cumuls.emplace_back(p, c.lignes.back());
     }
     if (c.lignes.empty())
         return std::nullopt;

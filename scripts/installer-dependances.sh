@@ -6,7 +6,7 @@ paquets="build-essential cmake pkg-config qt6-base-dev qt6-charts-dev libqt6open
 nlohmann-json3-dev
 fonts-liberation fonts-liberation2 fontconfig time
 cups printer-driver-cups-pdf libcups2-dev poppler-utils qt6-translations-l10n desktop-file-utils
-dpkg-dev fakeroot file lintian appstream
+dpkg-dev fakeroot file lintian appstream shared-mime-info
 xvfb python3-pyatspi at-spi2-core dbus-daemon"
 
 manquants=""

@@ -32,6 +32,15 @@ zcat "$racine/usr/share/doc/tarvio/changelog.gz" | head -n 1 | grep -qF "($versi
 grep -m 1 '<release ' "$racine/usr/share/metainfo/fr.tarvio.Tarvio.metainfo.xml" | grep -qF "\"$version\"" ||
     echec "la metainfo ne commence pas par la version $version"
 
+# The dossier files' type as a file manager learns it, in a database of its own.
+mime=$temp/mime
+mkdir -p "$mime/packages"
+cp "$racine/usr/share/mime/packages/fr.tarvio.Tarvio.xml" "$mime/packages/"
+update-mime-database "$mime"
+grep -q ':application/x-tarvio-dossier:\*\.tarvio$' "$mime/globs2" || echec "le type des dossiers n'est pas enregistré"
+grep -qx 'MimeType=application/x-tarvio-dossier;' "$racine/usr/share/applications/fr.tarvio.Tarvio.desktop" ||
+    echec "l'entrée de menu n'ouvre pas les dossiers"
+
 # Caches that fontconfig or Qt may fill are theirs, kept apart: Tarvio itself writes no settings.
 HOME=$temp/home XDG_CACHE_HOME=$temp/cache XDG_RUNTIME_DIR=$temp/run \
     sh "$ici/fenetre-affichee.sh" "$racine/usr/bin/tarvio"

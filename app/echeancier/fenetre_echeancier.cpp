@@ -34,6 +34,8 @@ FenetreEcheancier::FenetreEcheancier(QWidget* parent) : QWidget(parent, Qt::Wind
     mise_en_page->addWidget(formulaire_);
     mise_en_page->addWidget(creer_resultats(), 1);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    // Quitting from here quits the program, as from the main window, which asks first.
+    new QShortcut(QKeySequence::Quit, this, parent, &QWidget::close);
     connect(formulaire_, &FormulaireOffre::modifie, this, &FenetreEcheancier::recalculer);
     resize(1100, 720);
     recalculer();
