@@ -1,5 +1,6 @@
 #include "credit/comparaison.h"
 
+#include "calc/motif.h"
 #include "calc/nombres.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@ struct Definition {
     std::function<std::optional<double>(const OffreBancaire&, const Chiffres&)> valeur;
     std::function<std::string(std::optional<double>)> texte;
     bool plus_bas_vaut_mieux;
+    Rangee::Sorte sorte;
 };
 
 std::string euros(std::optional<double> x)
@@ -38,31 +40,35 @@ std::vector<Definition> definitions(int horizon)
         return [controle](std::optional<double> x) { return controle(x); };
     };
     return {
-        {"Montant emprunté", chiffre<&Chiffres::montant>, euros, false},
-        {"Échéance", chiffre<&Chiffres::echeance>, euros, true},
-        {"Échéance avec assurance", chiffre<&Chiffres::echeance_avec_assurance>, euros, true},
-        {"Total des intérêts", chiffre<&Chiffres::interets>, euros, true},
-        {"Total de l'assurance", chiffre<&Chiffres::assurance>, euros, true},
-        {"Frais", chiffre<&Chiffres::frais>, euros, true},
-        {"Coût total du crédit", chiffre<&Chiffres::cout_total>, euros, true},
-        {"Coût net", chiffre<&Chiffres::cout_net>, euros, true},
-        {"TAEG", [](const OffreBancaire&, const Chiffres& c) { return c.taeg; }, taux, true},
-        {"TAEA", [](const OffreBancaire&, const Chiffres& c) { return c.taea; }, taux, true},
-        {"TAEG annoncé", [](const OffreBancaire& o, const Chiffres&) { return o.annonce.taeg; }, taux, false},
+        {"Montant emprunté", chiffre<&Chiffres::montant>, euros, false, Rangee::Sorte::montant},
+        {"Échéance", chiffre<&Chiffres::echeance>, euros, true, Rangee::Sorte::montant},
+        {"Échéance avec assurance", chiffre<&Chiffres::echeance_avec_assurance>, euros, true, Rangee::Sorte::montant},
+        {"Total des intérêts", chiffre<&Chiffres::interets>, euros, true, Rangee::Sorte::montant},
+        {"Total de l'assurance", chiffre<&Chiffres::assurance>, euros, true, Rangee::Sorte::montant},
+        {"Frais", chiffre<&Chiffres::frais>, euros, true, Rangee::Sorte::montant},
+        {"Coût total du crédit", chiffre<&Chiffres::cout_total>, euros, true, Rangee::Sorte::montant},
+        {"Coût net", chiffre<&Chiffres::cout_net>, euros, true, Rangee::Sorte::montant},
+        {"TAEG", [](const OffreBancaire&, const Chiffres& c) { return c.taeg; }, taux, true, Rangee::Sorte::taux},
+        {"TAEA", [](const OffreBancaire&, const Chiffres& c) { return c.taea; }, taux, true, Rangee::Sorte::taux},
+        {"TAEG annoncé", [](const OffreBancaire& o, const Chiffres&) { return o.annonce.taeg; }, taux, false,
+         Rangee::Sorte::taux},
         {"Contrôle du TAEG", [](const OffreBancaire&, const Chiffres& c) { return c.ecart_taeg; }, mot(controle_taeg),
          false},
-        {"Échéance annoncée", [](const OffreBancaire& o, const Chiffres&) { return o.annonce.echeance; }, euros, false},
+        {"Échéance annoncée", [](const OffreBancaire& o, const Chiffres&) { return o.annonce.echeance; }, euros, false,
+         Rangee::Sorte::montant},
         {"Contrôle de l'échéance", [](const OffreBancaire&, const Chiffres& c) { return c.ecart_echeance; },
-         mot(controle_echeance), false},
-        {"Coût à " + en_annees(horizon), chiffre<&Chiffres::cout_horizon>, euros, true},
-        {"Indemnités à " + en_annees(horizon), chiffre<&Chiffres::indemnites_horizon>, euros, true},
-        {"Taux d'endettement", [](const OffreBancaire&, const Chiffres& c) { return c.endettement; }, taux, true},
+         mot(controle_echeance), false, Rangee::Sorte::texte},
+        {"Coût à " + en_annees(horizon), chiffre<&Chiffres::cout_horizon>, euros, true, Rangee::Sorte::montant},
+        {"Indemnités à " + en_annees(horizon), chiffre<&Chiffres::indemnites_horizon>, euros, true,
+         Rangee::Sorte::montant},
+        {"Taux d'endettement", [](const OffreBancaire&, const Chiffres& c) { return c.endettement; }, taux, true,
+         Rangee::Sorte::taux},
     };
 }
 
 Rangee rangee(const Definition& def, const Dossier& d, const std::vector<std::optional<Chiffres>>& chiffres)
 {
-    Rangee r{def.titre, {}, {}};
+    Rangee r{def.titre, def.sorte, {}, {}, {}};
     std::vector<std::optional<double>> valeurs;
     for (std::size_t i = 0; i < chiffres.size(); ++i)
         valeurs.push_back(chiffres[i] ? def.valeur(d.offres[i], *chiffres[i]) : std::nullopt);
@@ -74,6 +80,7 @@ Rangee rangee(const Definition& def, const Dossier& d, const std::vector<std::op
         r.cellules.push_back(def.texte(v));
         r.plus_basses.push_back(def.plus_bas_vaut_mieux && v && v == plus_basse);
     }
+    r.valeurs = std::move(valeurs);
     return r;
 }
 
@@ -94,6 +101,27 @@ void croiser(Comparaison& c, std::size_t meilleure)
 }
 
 }  // namespace
+
+std::string texte_csv(const Comparaison& c)
+{
+    const calc::Motif decimal("0.00");  // no digit groups: spreadsheets read them as text
+    auto cellule = [&](const Rangee& r, std::size_t i) -> std::string {
+        if (r.sorte == Rangee::Sorte::texte || !r.valeurs[i])
+            return r.cellules[i] == "—" ? "" : r.cellules[i];
+        return r.sorte == Rangee::Sorte::taux ? decimal(*r.valeurs[i] * 100) + " %" : decimal(*r.valeurs[i]);
+    };
+    std::string csv = "\xEF\xBB\xBF";
+    for (const std::string& nom : c.noms)
+        csv += ";" + nom;
+    csv += "\r\n";
+    for (const Rangee& r : c.rangees) {
+        csv += r.titre;
+        for (std::size_t i = 0; i < r.cellules.size(); ++i)
+            csv += ";" + cellule(r, i);
+        csv += "\r\n";
+    }
+    return csv;
+}
 
 std::string en_annees(int annees)
 {

@@ -13,9 +13,12 @@
 namespace credit {
 
 struct Rangee {
-    std::string titre;                  // "Coût à 8 ans"
-    std::vector<std::string> cellules;  // an offer each: "12 345,67 €", "4,18 %", "—"
-    std::vector<bool> plus_basses;      // the lowest cell (each, on a tie) where lower is better
+    enum class Sorte { montant, taux, texte };
+    std::string titre;                           // "Coût à 8 ans"
+    Sorte sorte;                                 // of its values
+    std::vector<std::optional<double>> valeurs;  // an offer each: euros, a fraction, or a gap
+    std::vector<std::string> cellules;           // an offer each: "12 345,67 €", "4,18 %", "—"
+    std::vector<bool> plus_basses;               // the lowest cell (each, on a tie) where lower is better
 };
 
 struct Comparaison {
@@ -30,6 +33,16 @@ struct Comparaison {
 };
 
 Comparaison comparer(const Dossier& dossier);
+
+// As French spreadsheets read it: UTF-8 with a byte order mark, semicolons,
+// the offers' names heading the columns, amounts as plain decimals
+// ("12345,67"), rates in per cent ("4,18 %"), CR LF line ends.
+std::string texte_csv(const Comparaison& comparaison);
+
+// As French spreadsheets read it: UTF-8 with a byte order mark, semicolons,
+// the offers' names heading the columns, amounts as plain decimals
+// ("12345,67"), rates in per cent ("4,18 %"), CR LF line ends.
+std::string texte_csv(const Comparaison& comparaison);
 
 // "1 an", "8 ans".
 std::string en_annees(int annees);

@@ -52,6 +52,13 @@ TEST(Comparaison, LignesMarquesEtCroisementsDesCouts)
                   "Taux bas, frais élevés devient moins chère que Taux haut, sans frais ni indemnités après 7 ans",
                   "Taux bas, frais élevés devient moins chère que Entre les deux, sur 25 ans après 8 ans"}));
     EXPECT_EQ(c.couts[1].size(), 25u);  // every curve to the longest loan's end
+
+    std::string csv = texte_csv(c);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "\xEF\xBB\xBF;Taux bas, frais élevés;Taux haut, sans frais ni "
+                                               "indemnités;Entre les deux, sur 25 ans");
+    for (const char* ligne : {"\r\nCoût à 8 ans;49474,97;51166,18;49941,41\r\n", "\r\nTAEG;3,47 %;3,82 %;3,42 %\r\n",
+                              "\r\nContrôle du TAEG;;;\r\n"})
+        EXPECT_NE(csv.find(ligne), std::string::npos) << ligne;
 }
 
 // An offer without a schedule shows nothing and is never the lowest; a horizon of a year is "1 an".

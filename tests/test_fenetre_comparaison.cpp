@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -157,6 +158,36 @@ TEST_F(Comparaison, LEcheancierAjouteSonOffreEtGardeCeQuiEstTape)
     controle<QAction>("mnecheancier")->trigger();
     EXPECT_EQ(echeancier->findChild<QLineEdit*>("frais_dossier")->text(), "800");
     CapteurMessages capteur;
+    capteur.reponse = QMessageBox::Discard;
+    comparaison()->close();
+}
+
+// The household's situation typed in: the debt ratio appears; a wrong figure shows red and
+// changes nothing. The comparison leaves as a CSV and as printed pages.
+TEST_F(Comparaison, SituationTapeeExportEtApercu)
+{
+    ASSERT_TRUE(fenetre->ouvrir_dossier(croisees));
+    EXPECT_EQ(cellule("Taux d'endettement", 0).toString(), "—");
+    auto* revenu = comparaison()->findChild<QLineEdit*>("revenu_mensuel");
+    QTest::keyClicks(revenu, "4 000");
+    EXPECT_EQ(cellule("Taux d'endettement", 0).toString(), "27,98 %");  // 1 119,23 over 4 000
+    QTest::keyClicks(comparaison()->findChild<QLineEdit*>("taux_usure"), "x");
+    EXPECT_EQ(comparaison()->findChild<QLineEdit*>("taux_usure")->palette().color(QPalette::Text), QColor(Qt::red));
+
+    QTemporaryDir dossier;
+    CapteurMessages capteur;
+    capteur.fichier = dossier.filePath("comparaison");  // ".csv" is added
+    comparaison()->findChild<QAction*>("mnexporter")->trigger();
+    QFile csv(dossier.filePath("comparaison.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().contains("\r\nTaux d'endettement;27,98 %;"));
+    int pages = 0;
+    capteur.dialogue = [&](QDialog* d) {
+        pages = d->findChild<QPrintPreviewWidget*>()->pageCount();
+        d->reject();
+    };
+    comparaison()->findChild<QAction*>("mnapercu")->trigger();
+    EXPECT_EQ(pages, 1);
     capteur.reponse = QMessageBox::Discard;
     comparaison()->close();
 }

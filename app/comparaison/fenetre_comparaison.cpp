@@ -1,5 +1,7 @@
 #include "comparaison/fenetre_comparaison.h"
 
+#include "calc/nombres.h"
+#include "commun/apparence.h"
 #include "commun/bouton.h"
 #include "commun/messages.h"
 #include "commun/textes.h"
@@ -11,6 +13,7 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -48,6 +51,10 @@ void FenetreComparaison::creer_menus()
     action("mnenregistrer", "&Enregistrer", QKeySequence::Save, &FenetreComparaison::enregistrer);
     action("mnenregistrer_sous", "Enregistrer &sous…", QKeySequence::SaveAs, &FenetreComparaison::enregistrer_sous);
     menu->addSeparator();
+    action("mnexporter", "E&xporter…", QKeySequence(), &FenetreComparaison::exporter);
+    action("mnapercu", "Aperçu avant impression…", QKeySequence(), &FenetreComparaison::apercu_comparaison);
+    action("mnimprimer", "&Imprimer…", QKeySequence::Print, &FenetreComparaison::imprimer_comparaison);
+    menu->addSeparator();
     action("mnfermer", "&Fermer", QKeySequence::Close, &QWidget::close);
     // Quitting from here quits the program, as from the main window, which asks first.
     action("mnquitter", "&Quitter", QKeySequence::Quit, [this] { parentWidget()->close(); });
@@ -81,14 +88,7 @@ QWidget* FenetreComparaison::creer_centre()
 {
     auto* centre = new QWidget;
     auto* v = new QVBoxLayout(centre);
-    auto* ligne = new QFormLayout;
-    horizon_ = new QSpinBox;
-    horizon_->setObjectName("horizon");
-    horizon_->setRange(1, credit::horizon_maxi_annees);
-    horizon_->setSuffix(" ans");
-    horizon_->setAccessibleName("Horizon en années");
-    ligne->addRow("Comparer au bout de :", horizon_);
-    v->addLayout(ligne);
+    v->addLayout(creer_situation());
     auto* tableau = new QTableView;
     tableau->setObjectName("comparaison");
     modele_ = new ModeleComparaison(tableau);
@@ -100,6 +100,30 @@ QWidget* FenetreComparaison::creer_centre()
     croisements_->setObjectName("croisements");
     croisements_->setWordWrap(true);
     v->addWidget(croisements_);
+    return centre;
+}
+
+// The horizon and the household's situation, which every offer's figures depend on.
+QLayout* FenetreComparaison::creer_situation()
+{
+    auto* ligne = new QFormLayout;
+    horizon_ = new QSpinBox;
+    horizon_->setObjectName("horizon");
+    horizon_->setRange(1, credit::horizon_maxi_annees);
+    horizon_->setSuffix(" ans");
+    horizon_->setAccessibleName("Horizon en années");
+    ligne->addRow("Comparer au bout de :", horizon_);
+    auto champ = [&](const char* nom, const QString& legende) {
+        auto* c = new QLineEdit;
+        c->setObjectName(nom);
+        c->setAccessibleName(legende);
+        ligne->addRow(legende + " :", c);
+        connect(c, &QLineEdit::textEdited, this, &FenetreComparaison::lire_situation);
+        return c;
+    };
+    revenu_ = champ("revenu_mensuel", "Revenu net mensuel (€)");
+    charges_ = champ("charges_mensuelles", "Autres charges mensuelles (€)");
+    usure_ = champ("taux_usure", "Taux d'usure (%)");
     connect(horizon_, &QSpinBox::valueChanged, this, [this](int annees) {
         if (annees == dossier_.horizon_annees)
             return;
@@ -107,7 +131,42 @@ QWidget* FenetreComparaison::creer_centre()
         d.horizon_annees = annees;
         changer(std::move(d));
     });
-    return centre;
+    return ligne;
+}
+
+namespace {
+
+// A field's value: none when empty, false when wrong; `unite` may follow the number.
+std::pair<bool, std::optional<double>> lire(const QLineEdit* champ, const char* unite, double mini, double maxi)
+{
+    if (champ->text().trimmed().isEmpty())
+        return {true, std::nullopt};
+    auto x = calc::virg_unite(texte(champ), unite);
+    return {x && *x >= mini && *x <= maxi, x};
+}
+
+void montrer(QLineEdit* champ, std::optional<double> x, double facteur = 1)
+{
+    if (!champ->hasFocus())
+        champ->setText(x ? q(calc::texte_general(*x * facteur)) : QString());
+}
+
+}  // namespace
+
+// A wrong field shows red and leaves the dossier as it was.
+void FenetreComparaison::lire_situation()
+{
+    auto [revenu_ok, revenu] = lire(revenu_, "€", 0.01, credit::capital_maxi);
+    auto [charges_ok, charges] = lire(charges_, "€", 0, credit::capital_maxi);
+    auto [usure_ok, usure] = lire(usure_, "%", 0.01, 100);
+    for (auto [champ, ok] : {std::pair{revenu_, revenu_ok}, {charges_, charges_ok}, {usure_, usure_ok}})
+        colorer(champ, {QPalette::Text}, ok ? QColor(Qt::black) : couleurs::rouge);
+    if (!revenu_ok || !charges_ok || !usure_ok)
+        return;
+    credit::Dossier d = dossier_;
+    d.situation = {revenu, charges, usure ? std::optional(calc::centieme(*usure)) : std::nullopt};
+    if (d.situation != dossier_.situation)
+        changer(std::move(d));
 }
 
 void FenetreComparaison::changer(credit::Dossier dossier)
@@ -123,6 +182,9 @@ void FenetreComparaison::afficher()
     QString nom = chemin_.isEmpty() ? "Nouveau dossier" : QFileInfo(chemin_).fileName();
     setWindowTitle(nom + "[*] — Comparaison des offres");
     horizon_->setValue(dossier_.horizon_annees);
+    montrer(revenu_, dossier_.situation.revenu_mensuel);
+    montrer(charges_, dossier_.situation.charges_mensuelles);
+    montrer(usure_, dossier_.situation.taux_usure, 100);
     credit::Comparaison c = credit::comparer(dossier_);
     QStringList phrases;
     for (const std::string& p : c.croisements)

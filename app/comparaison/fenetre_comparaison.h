@@ -6,6 +6,7 @@
 
 class ModeleComparaison;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QSpinBox;
 
@@ -32,6 +33,7 @@ private:
     void creer_menus();
     QWidget* creer_offres();
     QWidget* creer_centre();
+    QLayout* creer_situation();
 
     void changer(credit::Dossier dossier);  // what the user did: the dossier is modified
     void afficher();
@@ -42,6 +44,11 @@ private:
     bool ecrire(const QString& chemin);
     // True when nothing would be lost, after asking where there would.
     bool peut_abandonner();
+
+    void lire_situation();
+    void exporter();
+    void imprimer_comparaison();
+    void apercu_comparaison();
 
     void renommer();
     void dupliquer();
@@ -54,6 +61,7 @@ private:
     bool plus_recent_ = false;  // of a later version: never overwritten
     ModeleComparaison* modele_;
     QSpinBox* horizon_;
+    QLineEdit *revenu_, *charges_, *usure_;
     QLabel* croisements_;
     QListWidget* offres_;
 };
