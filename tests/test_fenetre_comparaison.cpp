@@ -13,6 +13,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -188,6 +189,45 @@ TEST_F(Comparaison, SituationTapeeExportEtApercu)
     };
     comparaison()->findChild<QAction*>("mnapercu")->trigger();
     EXPECT_EQ(pages, 1);
+    capteur.reponse = QMessageBox::Discard;
+    comparaison()->close();
+}
+
+// The chosen offer edited in place: a loan's rate typed changes its column at once, a wrong
+// fee is named and changes nothing, a second loan adds up; a dozen offers side by side.
+TEST_F(Comparaison, LOffreChoisieSeModifieDansSonFormulaire)
+{
+    ASSERT_TRUE(fenetre->ouvrir_dossier(croisees));
+    comparaison()->findChild<QListWidget*>("offres")->setCurrentRow(1);
+    QWidget* offre = comparaison()->findChild<QWidget*>("offre");
+    auto* prets = offre->findChild<QTabWidget*>("prets");
+    auto* taux = prets->widget(0)->findChild<QLineEdit*>("taux");
+    EXPECT_EQ(taux->text(), "3,75");
+    taux->selectAll();
+    QTest::keyClicks(taux, "3");
+    EXPECT_NE(cellule("Échéance", 1).toString(), "1 185,78 €");
+    EXPECT_EQ(taux->text(), "3");  // what is typed stays as typed
+    EXPECT_TRUE(comparaison()->isWindowModified());
+
+    QString echeance = cellule("Échéance", 1).toString();
+    QTest::keyClicks(offre->findChild<QLineEdit*>("frais_dossier"), "abc");
+    EXPECT_TRUE(
+        offre->findChild<QLabel*>("erreurs_offre")->text().startsWith("Offre : « Frais de dossier » doit être"));
+    EXPECT_EQ(cellule("Échéance", 1).toString(), echeance);
+    offre->findChild<QLineEdit*>("frais_dossier")->clear();
+
+    QTest::mouseClick(offre->findChild<QPushButton*>("ajouter_pret"), Qt::LeftButton);
+    ASSERT_EQ(prets->count(), 2);
+    EXPECT_TRUE(
+        offre->findChild<QLabel*>("erreurs_offre")->text().contains("Prêt 2 : « Montant emprunté » est à remplir."));
+    for (auto [nom, texte] : {std::pair{"montant", "40000"}, {"taux", "0"}, {"nombre", "120"}})
+        QTest::keyClicks(prets->widget(1)->findChild<QLineEdit*>(nom), texte);
+    EXPECT_EQ(cellule("Montant emprunté", 1).toString(), "240 000,00 €");
+
+    for (int i = 0; i < 10; ++i)
+        QTest::mouseClick(comparaison()->findChild<QPushButton*>("dupliquer"), Qt::LeftButton);
+    EXPECT_EQ(modele()->columnCount(), 13);
+    CapteurMessages capteur;
     capteur.reponse = QMessageBox::Discard;
     comparaison()->close();
 }

@@ -5,6 +5,7 @@
 #include "commun/bouton.h"
 #include "commun/messages.h"
 #include "commun/textes.h"
+#include "comparaison/editeur_offre.h"
 #include "comparaison/modele_comparaison.h"
 
 #include <QFileInfo>
@@ -29,7 +30,7 @@ FenetreComparaison::FenetreComparaison(QWidget* parent) : QMainWindow(parent, Qt
     mise_en_page->addWidget(creer_offres());
     mise_en_page->addWidget(creer_centre(), 1);
     setCentralWidget(centre);
-    resize(1000, 640);
+    resize(1200, 800);
     afficher();
 }
 
@@ -81,6 +82,17 @@ QWidget* FenetreComparaison::creer_offres()
     bouton("monter", "&Monter", [this] { deplacer(-1); });
     bouton("descendre", "Des&cendre", [this] { deplacer(1); });
     bouton("supprimer", "Su&pprimer…", &FenetreComparaison::supprimer);
+    editeur_ = new EditeurOffre;
+    v->addWidget(editeur_, 3);
+    connect(offres_, &QListWidget::currentRowChanged, this, &FenetreComparaison::montrer_l_offre_choisie);
+    connect(editeur_, &EditeurOffre::modifiee, this, [this](const credit::OffreBancaire& offre) {
+        int i = offre_choisie();
+        if (i < 0)
+            return;
+        credit::Dossier d = dossier_;
+        d.offres[static_cast<std::size_t>(i)] = offre;
+        changer(std::move(d));
+    });
     return colonne;
 }
 
@@ -191,10 +203,13 @@ void FenetreComparaison::afficher()
         phrases << q(p) + ".";
     croisements_->setText(phrases.join('\n'));
     int choisie = offres_->currentRow();
+    offres_->blockSignals(true);
     offres_->clear();
     for (const std::string& n : c.noms)
         offres_->addItem(q(n));
-    offres_->setCurrentRow(std::min(choisie, offres_->count() - 1));
+    offres_->setCurrentRow(std::min(std::max(choisie, 0), offres_->count() - 1));
+    offres_->blockSignals(false);
+    montrer_l_offre_choisie();
     modele_->afficher(std::move(c));
 }
 
@@ -204,6 +219,14 @@ void FenetreComparaison::ajouter(const credit::OffreBancaire& offre)
     d.offres.push_back(offre);
     changer(std::move(d));
     offres_->setCurrentRow(offres_->count() - 1);
+}
+
+void FenetreComparaison::montrer_l_offre_choisie()
+{
+    int i = offre_choisie();
+    editeur_->setEnabled(i >= 0);
+    if (i >= 0 && !(editeur_->offre() == dossier_.offres[static_cast<std::size_t>(i)]))
+        editeur_->montrer(dossier_.offres[static_cast<std::size_t>(i)]);
 }
 
 int FenetreComparaison::offre_choisie() const

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class EditeurOffre;
 class ModeleComparaison;
 class QLabel;
 class QLineEdit;
@@ -55,6 +56,8 @@ private:
     void deplacer(int pas);
     void supprimer();
     int offre_choisie() const;
+    // The chosen offer in the editor, unless it shows it already: typing goes on undisturbed.
+    void montrer_l_offre_choisie();
 
     credit::Dossier dossier_;
     QString chemin_;            // none before it is first saved
@@ -64,4 +67,5 @@ private:
     QLineEdit *revenu_, *charges_, *usure_;
     QLabel* croisements_;
     QListWidget* offres_;
+    EditeurOffre* editeur_;
 };

@@ -1,70 +1,21 @@
 #include "echeancier/formulaire_offre.h"
 
 #include "calc/nombres.h"
+#include "commun/formulaire.h"
 #include "commun/textes.h"
 
-#include <QComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 
-#include <algorithm>
-#include <initializer_list>
 #include <utility>
 
 namespace {
-
-// A row of the form: the widget named for tests and screen readers, its
-// caption a label that gives it the focus, its unit after it.
-template <typename W>
-W* rangee(QFormLayout* formulaire, W* w, const char* nom, const QString& legende, const char* unite = nullptr)
-{
-    w->setObjectName(nom);
-    w->setAccessibleName(legende);
-    auto* ligne = new QHBoxLayout;
-    ligne->addWidget(w);
-    if (unite)
-        ligne->addWidget(new QLabel(unite));
-    formulaire->addRow(legende + " :", ligne);
-    if (auto* etiquette = qobject_cast<QLabel*>(formulaire->labelForField(ligne)))
-        etiquette->setBuddy(w);
-    return w;
-}
-
-QLineEdit* champ(QFormLayout* formulaire, const char* nom, const QString& legende, const char* unite)
-{
-    return rangee(formulaire, new QLineEdit, nom, legende, unite);
-}
-
-template <typename T>
-QComboBox* liste(QFormLayout* formulaire, const char* nom, const QString& legende,
-                 std::initializer_list<std::pair<const char*, T>> choix)
-{
-    QComboBox* l = rangee(formulaire, new QComboBox, nom, legende);
-    for (auto [texte, valeur] : choix)
-        l->addItem(texte, QVariant::fromValue(valeur));
-    return l;
-}
 
 QGroupBox* groupe(const QString& titre, QFormLayout*& formulaire)
 {
     auto* boite = new QGroupBox(titre);
     formulaire = new QFormLayout(boite);
     return boite;
-}
-
-template <typename T>
-T valeur_choisie(const QComboBox* liste)
-{
-    return liste->currentData().value<T>();
-}
-
-template <typename T>
-void choisir(QComboBox* liste, T valeur)
-{
-    liste->setCurrentIndex(std::max(0, liste->findData(QVariant::fromValue(valeur))));
 }
 
 }  // namespace

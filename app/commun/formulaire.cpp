@@ -1,0 +1,26 @@
+#include "commun/formulaire.h"
+
+#include "calc/nombres.h"
+#include "commun/textes.h"
+
+#include <cmath>
+
+std::optional<double> LecteurDeFormulaire::nombre(const QLineEdit* champ, const char* unite, double mini, double maxi,
+                                                  const QString& attendu, bool requis, bool entier)
+{
+    if (champ->text().trimmed().isEmpty()) {
+        if (requis)
+            erreurs << lieu_ + " : « " + champ->accessibleName() + " » est à remplir.";
+        return std::nullopt;
+    }
+    auto x = calc::virg_unite(texte(champ), unite);
+    if (x && *x >= mini && *x <= maxi && (!entier || *x == std::floor(*x)))
+        return x;
+    erreurs << lieu_ + " : « " + champ->accessibleName() + " » doit être " + attendu + ".";
+    return std::nullopt;
+}
+
+QString texte_de(std::optional<double> x)
+{
+    return x ? q(calc::texte_general(*x)) : QString();
+}
