@@ -2,6 +2,7 @@
 
 #include "calc/nombres.h"
 #include "commun/formulaire.h"
+#include "echeancier/champs_pret.h"
 
 namespace {
 
@@ -11,16 +12,8 @@ const char* const taux_en_pour_cent = "un taux en %, par exemple 3,45";
 
 EditeurPret::EditeurPret(QWidget* parent) : QWidget(parent)
 {
-    using credit::Amortissement;
     auto* f = new QFormLayout(this);
-    montant_ = champ(f, "montant", "Montant emprunté", "€");
-    taux_ = champ(f, "taux", "Taux nominal annuel", "%");
-    nombre_ = champ(f, "nombre", "Nombre d'échéances", "");
-    periodicite_ = liste<int>(f, "periodicite", "Une échéance tous les", {{"mois", 12}, {"trimestres", 4}, {"ans", 1}});
-    amortissement_ = liste<Amortissement>(f, "amortissement", "Amortissement",
-                                          {{"échéances constantes", Amortissement::echeances_constantes},
-                                           {"capital constant", Amortissement::capital_constant}});
-    moment_ = liste<bool>(f, "moment", "Échéances", {{"en fin de période", false}, {"en début de période", true}});
+    pret_ = creer_champs_pret(f);
     for (int i = 0; i < 2; ++i)
         couvertures_[i] = creer_couverture(f, i + 1);
     for (QLineEdit* c : findChildren<QLineEdit*>())
@@ -49,12 +42,12 @@ EditeurPret::Couverture EditeurPret::creer_couverture(QFormLayout* f, int emprun
 
 void EditeurPret::montrer(const credit::Pret& p)
 {
-    montant_->setText(texte_de(p.capital));
-    taux_->setText(texte_de(p.taux_annuel * 100));
-    nombre_->setText(texte_de(p.nb_echeances));
-    choisir(periodicite_, p.periodes_par_an);
-    choisir(amortissement_, p.amortissement);
-    choisir(moment_, p.en_debut_de_periode);
+    pret_.montant->setText(texte_de(p.capital));
+    pret_.taux->setText(texte_de(p.taux_annuel * 100));
+    pret_.nombre->setText(texte_de(p.nb_echeances));
+    choisir(pret_.periodicite, p.periodes_par_an);
+    choisir(pret_.amortissement, p.amortissement);
+    choisir(pret_.moment, p.en_debut_de_periode);
     for (std::size_t i = 0; i < 2; ++i)
         montrer(couvertures_[i], i < p.assurances.size() ? &p.assurances[i] : nullptr);
 }
@@ -87,9 +80,9 @@ std::optional<credit::Assurance> EditeurPret::lire(const Couverture& c, LecteurD
 std::optional<credit::Pret> EditeurPret::lire(LecteurDeFormulaire& l) const
 {
     qsizetype avant = l.erreurs.size();
-    auto montant = l.nombre(montant_, "€", 0.01, credit::capital_maxi, "un montant en euros", true);
-    auto taux = l.nombre(taux_, "%", -99.999, credit::taux_annuel_maxi * 100, taux_en_pour_cent, true);
-    auto nombre = l.nombre(nombre_, "", 1, credit::nb_echeances_maxi, "un nombre entier de 1 à 1 200", true, true);
+    auto montant = l.nombre(pret_.montant, "€", 0.01, credit::capital_maxi, "un montant en euros", true);
+    auto taux = l.nombre(pret_.taux, "%", -99.999, credit::taux_annuel_maxi * 100, taux_en_pour_cent, true);
+    auto nombre = l.nombre(pret_.nombre, "", 1, credit::nb_echeances_maxi, "un nombre entier de 1 à 1 200", true, true);
     bool valable = l.erreurs.size() == avant;
     credit::Pret p;
     for (const Couverture& c : couvertures_)
@@ -100,8 +93,8 @@ std::optional<credit::Pret> EditeurPret::lire(LecteurDeFormulaire& l) const
     p.capital = *montant;
     p.taux_annuel = calc::centieme(*taux);
     p.nb_echeances = static_cast<int>(*nombre);
-    p.periodes_par_an = valeur_choisie<int>(periodicite_);
-    p.amortissement = valeur_choisie<credit::Amortissement>(amortissement_);
-    p.en_debut_de_periode = valeur_choisie<bool>(moment_);
+    p.periodes_par_an = valeur_choisie<int>(pret_.periodicite);
+    p.amortissement = valeur_choisie<credit::Amortissement>(pret_.amortissement);
+    p.en_debut_de_periode = valeur_choisie<bool>(pret_.moment);
     return p;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "credit/echeancier.h"
+#include "echeancier/champs_pret.h"
 
 #include <QWidget>
 
@@ -35,7 +36,6 @@ private:
     void montrer(const Couverture& c, const credit::Assurance* a);
     std::optional<credit::Assurance> lire(const Couverture& c, LecteurDeFormulaire& lecteur, bool& valable) const;
 
-    QLineEdit *montant_, *taux_, *nombre_;
-    QComboBox *periodicite_, *amortissement_, *moment_;
+    ChampsPret pret_;
     Couverture couvertures_[2];
 };

@@ -3,6 +3,7 @@
 #include "calc/nombres.h"
 #include "commun/formulaire.h"
 #include "commun/textes.h"
+#include "echeancier/champs_pret.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -36,17 +37,9 @@ FormulaireOffre::FormulaireOffre(QWidget* parent) : QWidget(parent)
 
 QWidget* FormulaireOffre::creer_pret()
 {
-    using credit::Amortissement;
     QFormLayout* f;
     QGroupBox* boite = groupe("Le prêt", f);
-    montant_ = champ(f, "montant", "Montant emprunté", "€");
-    taux_ = champ(f, "taux", "Taux nominal annuel", "%");
-    nombre_ = champ(f, "nombre", "Nombre d'échéances", "");
-    periodicite_ = liste<int>(f, "periodicite", "Une échéance tous les", {{"mois", 12}, {"trimestres", 4}, {"ans", 1}});
-    amortissement_ = liste<Amortissement>(f, "amortissement", "Amortissement",
-                                          {{"échéances constantes", Amortissement::echeances_constantes},
-                                           {"capital constant", Amortissement::capital_constant}});
-    moment_ = liste<bool>(f, "moment", "Échéances", {{"en fin de période", false}, {"en début de période", true}});
+    pret_ = creer_champs_pret(f);
     return boite;
 }
 
@@ -81,12 +74,12 @@ QWidget* FormulaireOffre::creer_situation()
 credit::SaisieOffre FormulaireOffre::saisie() const
 {
     credit::SaisieOffre s;
-    s.montant = texte(montant_);
-    s.taux = texte(taux_);
-    s.nombre = texte(nombre_);
-    s.periodes_par_an = valeur_choisie<int>(periodicite_);
-    s.amortissement = valeur_choisie<credit::Amortissement>(amortissement_);
-    s.en_debut_de_periode = valeur_choisie<bool>(moment_);
+    s.montant = texte(pret_.montant);
+    s.taux = texte(pret_.taux);
+    s.nombre = texte(pret_.nombre);
+    s.periodes_par_an = valeur_choisie<int>(pret_.periodicite);
+    s.amortissement = valeur_choisie<credit::Amortissement>(pret_.amortissement);
+    s.en_debut_de_periode = valeur_choisie<bool>(pret_.moment);
     s.taux_assurance = texte(taux_assurance_);
     s.base_assurance = valeur_choisie<credit::BaseAssurance>(base_assurance_);
     s.frais_dossier = texte(frais_dossier_);
@@ -99,8 +92,9 @@ credit::SaisieOffre FormulaireOffre::saisie() const
 
 void FormulaireOffre::partir_de(const calc::Depart& depart)
 {
-    for (auto [c, x] : {std::pair{montant_, depart.montant}, {taux_, depart.taux}, {nombre_, double(depart.nombre)}})
+    for (auto [c, x] :
+         {std::pair{pret_.montant, depart.montant}, {pret_.taux, depart.taux}, {pret_.nombre, double(depart.nombre)}})
         c->setText(q(calc::texte_general(x)));
-    choisir(periodicite_, depart.periodes_par_an);
-    choisir(moment_, depart.en_debut_de_periode);
+    choisir(pret_.periodicite, depart.periodes_par_an);
+    choisir(pret_.moment, depart.en_debut_de_periode);
 }

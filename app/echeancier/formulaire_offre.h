@@ -2,6 +2,7 @@
 
 #include "calc/depart.h"
 #include "credit/offre.h"
+#include "echeancier/champs_pret.h"
 
 #include <QWidget>
 
@@ -29,7 +30,8 @@ private:
     QWidget* creer_assurance_et_frais();
     QWidget* creer_situation();
 
-    QLineEdit *montant_, *taux_, *nombre_, *taux_assurance_;
+    ChampsPret pret_;
+    QLineEdit* taux_assurance_;
     QLineEdit *frais_dossier_, *frais_garantie_, *frais_courtage_, *revenu_, *taux_usure_;
-    QComboBox *periodicite_, *amortissement_, *moment_, *base_assurance_;
+    QComboBox* base_assurance_;
 };

@@ -50,11 +50,16 @@ def echeancier(capital, taux, n, p=12, constant=False, debut=False, taux_ass=0, 
 
 
 def taux_actuariel(flux):
-    """X with sum(m (1+X)^-t) = 0, by bisection between -99 % and 1 000 000 %."""
+    """X with sum(m (1+X)^-t) = 0."""
     def valeur(x):
         ln = (1 + x).ln()
         return sum(Decimal(m.numerator) / m.denominator * (-(Decimal(t.numerator) / t.denominator) * ln).exp()
                    for t, m in flux)
+    return racine(valeur)
+
+
+def racine(valeur):
+    """The rate where valeur changes sign, by bisection between -99 % and 1 000 000 %."""
     bas, haut = Decimal("-0.99"), Decimal("10000")
     signe_bas = valeur(bas) > 0
     assert (valeur(haut) > 0) != signe_bas

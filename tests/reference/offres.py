@@ -8,24 +8,10 @@ Usage: offres.py dossier.tarvio [...]
 
 import json
 import sys
-from decimal import Decimal, getcontext
+from decimal import Decimal
 from fractions import Fraction
 
-getcontext().prec = 60
-
-
-def decimal_exact(x):
-    return Fraction(Decimal(repr(float(x))))
-
-
-def arrondi(x):
-    """Nearest whole number, halves away from zero."""
-    y = (abs(x) * 2 + 1) // 2
-    return y if x >= 0 else -y
-
-
-def centimes(euros):
-    return arrondi(decimal_exact(euros) * 100)
+from echeancier import arrondi, centimes, decimal_exact, racine  # also sets 60-digit decimals
 
 
 def choix(d, cle, permis, defaut):
@@ -92,21 +78,12 @@ def echeancier(pret):
 
 
 def taux_actuariel(flux):
-    """X with sum(m (1+X)^-(k/p)) = 0 over flows (k, p, m), by bisection between -99 % and 1 000 000 %."""
+    """X with sum(m (1+X)^-(k/p)) = 0 over flows (k, p, m)."""
     def valeur(x):
         ln = (1 + x).ln()
         pas = {p: (-ln / p).exp() for p in {p for _, p, _ in flux}}
         return sum(Decimal(m) * pas[p] ** k for k, p, m in flux)
-    bas, haut = Decimal("-0.99"), Decimal("10000")
-    signe_bas = valeur(bas) > 0
-    assert (valeur(haut) > 0) != signe_bas
-    while haut - bas > Decimal("1e-40"):
-        milieu = (bas + haut) / 2
-        if (valeur(milieu) > 0) == signe_bas:
-            bas = milieu
-        else:
-            haut = milieu
-    return bas
+    return racine(valeur)
 
 
 def taeg(offre, tableaux, assurance=True):

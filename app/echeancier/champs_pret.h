@@ -1,0 +1,15 @@
+#pragma once
+
+class QComboBox;
+class QFormLayout;
+class QLineEdit;
+
+// A loan's terms as the schedule window and the comparison both ask for
+// them, each field named for tests and screen readers, each list item
+// carrying its value.
+struct ChampsPret {
+    QLineEdit *montant, *taux, *nombre;
+    QComboBox *periodicite, *amortissement, *moment;
+};
+
+ChampsPret creer_champs_pret(QFormLayout* formulaire);
