@@ -3,6 +3,7 @@
 #include "fenetre_test.h"
 
 #include "credit/fichier_dossier.h"
+#include "echeancier/graphique.h"
 
 #include <QAction>
 #include <QFile>
@@ -57,6 +58,12 @@ TEST_F(Comparaison, UnDossierOuvertSesCellulesEtLaPlusBasseMarquee)
             << offre;
     }
     EXPECT_TRUE(comparaison()->findChild<QLabel*>("croisements")->text().contains("après 7 ans"));
+    // The cost curves, drawn once their tab shows, a line an offer to the longest loan's end.
+    comparaison()->findChild<QTabWidget*>("onglets")->setCurrentIndex(1);
+    auto* courbes = dynamic_cast<Courbes*>(comparaison()->findChild<QWidget*>("courbes"));
+    ASSERT_NE(courbes, nullptr);
+    EXPECT_EQ(courbes->lignes(), QStringList({"Taux bas, frais élevés : 25", "Taux haut, sans frais ni indemnités : 25",
+                                              "Entre les deux, sur 25 ans : 25"}));
     EXPECT_FALSE(comparaison()->isWindowModified());
     EXPECT_TRUE(comparaison()->windowTitle().startsWith("courbes-croisees.tarvio"));
 

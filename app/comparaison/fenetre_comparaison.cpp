@@ -7,6 +7,7 @@
 #include "commun/textes.h"
 #include "comparaison/editeur_offre.h"
 #include "comparaison/modele_comparaison.h"
+#include "echeancier/graphique.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 
 FenetreComparaison::FenetreComparaison(QWidget* parent) : QMainWindow(parent, Qt::Window)
@@ -107,7 +109,14 @@ QWidget* FenetreComparaison::creer_centre()
     tableau->setModel(modele_);
     tableau->setTabKeyNavigation(false);
     tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    v->addWidget(tableau, 1);
+    auto* onglets = new QTabWidget;
+    onglets->setObjectName("onglets");
+    onglets->addTab(tableau, "Tableau");
+    courbes_ = creer_courbes(onglets);
+    onglets->addTab(courbes_ ? static_cast<QWidget*>(courbes_) : new QLabel("Graphique indisponible"),
+                    "Coût au fil des années");
+    connect(onglets, &QTabWidget::currentChanged, this, &FenetreComparaison::tracer_courbes);
+    v->addWidget(onglets, 1);
     croisements_ = new QLabel;
     croisements_->setObjectName("croisements");
     croisements_->setWordWrap(true);
@@ -211,6 +220,7 @@ void FenetreComparaison::afficher()
     offres_->blockSignals(false);
     montrer_l_offre_choisie();
     modele_->afficher(std::move(c));
+    tracer_courbes();
 }
 
 void FenetreComparaison::ajouter(const credit::OffreBancaire& offre)
@@ -219,6 +229,13 @@ void FenetreComparaison::ajouter(const credit::OffreBancaire& offre)
     d.offres.push_back(offre);
     changer(std::move(d));
     offres_->setCurrentRow(offres_->count() - 1);
+}
+
+// Only while it shows: the chart costs more than every figure.
+void FenetreComparaison::tracer_courbes()
+{
+    if (courbes_ && courbes_->isVisible())
+        courbes_->afficher(modele_->comparaison().noms, modele_->comparaison().couts);
 }
 
 void FenetreComparaison::montrer_l_offre_choisie()

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class Courbes;
 class EditeurOffre;
 class ModeleComparaison;
 class QLabel;
@@ -58,6 +59,7 @@ private:
     int offre_choisie() const;
     // The chosen offer in the editor, unless it shows it already: typing goes on undisturbed.
     void montrer_l_offre_choisie();
+    void tracer_courbes();
 
     credit::Dossier dossier_;
     QString chemin_;            // none before it is first saved
@@ -66,6 +68,7 @@ private:
     QSpinBox* horizon_;
     QLineEdit *revenu_, *charges_, *usure_;
     QLabel* croisements_;
+    Courbes* courbes_;
     QListWidget* offres_;
     EditeurOffre* editeur_;
 };

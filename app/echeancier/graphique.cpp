@@ -6,8 +6,6 @@
 
 namespace {
 
-using Fabrique = Graphique* (*)(QWidget*);
-
 // TARVIO_MODULES first, for the tests; then beside the program, as built;
 // then where the program is installed.
 QStringList dossiers_de_modules()
@@ -19,20 +17,29 @@ QStringList dossiers_de_modules()
     return dossiers;
 }
 
-Fabrique charger()
+// A factory of the module, which stays loaded for the program's life.
+template <class W>
+auto charger(const char* symbole)
 {
+    using Fabrique = W* (*)(QWidget*);
     for (const QString& dossier : dossiers_de_modules()) {
         QLibrary module(QDir(dossier).filePath("tarvio_graphique"));
-        if (auto fabrique = reinterpret_cast<Fabrique>(module.resolve("tarvio_creer_graphique")))
-            return fabrique;  // the module stays loaded for the program's life
+        if (auto fabrique = reinterpret_cast<Fabrique>(module.resolve(symbole)))
+            return fabrique;
     }
-    return nullptr;
+    return Fabrique{};
 }
 
 }  // namespace
 
 Graphique* creer_graphique(QWidget* parent)
 {
-    static const Fabrique fabrique = charger();
+    static const auto fabrique = charger<Graphique>("tarvio_creer_graphique");
+    return fabrique ? fabrique(parent) : nullptr;
+}
+
+Courbes* creer_courbes(QWidget* parent)
+{
+    static const auto fabrique = charger<Courbes>("tarvio_creer_courbes");
     return fabrique ? fabrique(parent) : nullptr;
 }
