@@ -2,6 +2,7 @@
 
 #include "calc/nombres.h"
 
+#include <cmath>
 #include <utility>
 
 namespace credit {
@@ -24,6 +25,11 @@ Entier arrondi(Entier n, Entier d)
 
 std::int64_t centimes(double euros)
 {
+    // Quick way for the amounts of a schedule, whole cents already: within a
+    // thousandth of a cent of one, the decimal rounds to it as well.
+    double y = euros * 100, entier = std::nearbyint(y);
+    if (std::fabs(y - entier) < 1e-3 && std::fabs(y) < 1e15)
+        return static_cast<std::int64_t>(entier);
     auto [m, e] = calc::decimal_exact(euros);
     if (e + 2 >= 0)
         return static_cast<std::int64_t>(m * puissance_de_10(e + 2));
