@@ -27,7 +27,6 @@ void FenetreComparaison::nouveau()
 {
     dossier_ = {};
     chemin_.clear();
-    plus_recent_ = false;
     setWindowModified(false);
     afficher();
 }
@@ -58,7 +57,6 @@ bool FenetreComparaison::ouvrir(const QString& chemin)
     }
     dossier_ = *lecture.dossier;
     chemin_ = chemin;
-    plus_recent_ = false;
     setWindowModified(false);
     afficher();
     return true;
@@ -66,7 +64,7 @@ bool FenetreComparaison::ouvrir(const QString& chemin)
 
 bool FenetreComparaison::enregistrer()
 {
-    return chemin_.isEmpty() || plus_recent_ ? enregistrer_sous() : ecrire(chemin_);
+    return chemin_.isEmpty() ? enregistrer_sous() : ecrire(chemin_);
 }
 
 bool FenetreComparaison::enregistrer_sous()
@@ -84,8 +82,7 @@ bool FenetreComparaison::ecrire(const QString& chemin)
     QString raison = ecrire_entier(chemin, QByteArray::fromStdString(credit::ecrire_dossier(dossier_)));
     if (raison.isEmpty()) {
         chemin_ = chemin;
-        plus_recent_ = false;
-        setWindowModified(false);
+            setWindowModified(false);
         afficher();
         return true;
     }

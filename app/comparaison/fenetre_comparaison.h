@@ -63,7 +63,6 @@ private:
 
     credit::Dossier dossier_;
     QString chemin_;            // none before it is first saved
-    bool plus_recent_ = false;  // of a later version: never overwritten
     ModeleComparaison* modele_;
     QSpinBox* horizon_;
     QLineEdit *revenu_, *charges_, *usure_;
