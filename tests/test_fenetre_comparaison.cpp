@@ -7,10 +7,12 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -100,6 +102,9 @@ TEST_F(Comparaison, FermerAvecDesModificationsDemandeAvant)
     QString copie = dossier.filePath("copie.tarvio");
     ASSERT_TRUE(QFile::copy(croisees, copie));
     ASSERT_TRUE(fenetre->ouvrir_dossier(copie));
+    auto* recents = comparaison()->findChild<QMenu*>("mnrecents");  // the newest first
+    emit recents->aboutToShow();
+    EXPECT_EQ(recents->actions().value(0)->toolTip(), QFileInfo(copie).absoluteFilePath());
     changer_l_horizon(12);
     {
         CapteurMessages capteur;

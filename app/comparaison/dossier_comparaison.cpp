@@ -4,6 +4,7 @@
 
 #include "commun/fichiers.h"
 #include "commun/messages.h"
+#include "comparaison/recents.h"
 #include "credit/fichier_dossier.h"
 
 #include <QCloseEvent>
@@ -57,6 +58,7 @@ bool FenetreComparaison::ouvrir(const QString& chemin)
     }
     dossier_ = *lecture.dossier;
     chemin_ = chemin;
+    retenir_dossier(chemin);
     setWindowModified(false);
     afficher();
     return true;
@@ -82,7 +84,8 @@ bool FenetreComparaison::ecrire(const QString& chemin)
     QString raison = ecrire_entier(chemin, QByteArray::fromStdString(credit::ecrire_dossier(dossier_)));
     if (raison.isEmpty()) {
         chemin_ = chemin;
-            setWindowModified(false);
+        retenir_dossier(chemin);
+        setWindowModified(false);
         afficher();
         return true;
     }

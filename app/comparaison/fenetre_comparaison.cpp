@@ -7,6 +7,7 @@
 #include "commun/textes.h"
 #include "comparaison/editeur_offre.h"
 #include "comparaison/modele_comparaison.h"
+#include "comparaison/recents.h"
 #include "echeancier/graphique.h"
 
 #include <QFileInfo>
@@ -36,6 +37,21 @@ FenetreComparaison::FenetreComparaison(QWidget* parent) : QMainWindow(parent, Qt
     afficher();
 }
 
+// Filled as it opens: another window may have opened or saved one since.
+void FenetreComparaison::lister_recents(QMenu* menu)
+{
+    menu->clear();
+    int rang = 0;
+    for (const QString& chemin : dossiers_recents()) {
+        QAction* a = menu->addAction(QString("&%1 %2").arg(++rang).arg(QFileInfo(chemin).fileName()));
+        a->setObjectName(QString("mnrecent%1").arg(rang));
+        a->setToolTip(chemin);
+        connect(a, &QAction::triggered, this, [this, chemin] { ouvrir(chemin); });
+    }
+    if (rang == 0)
+        menu->addAction("Aucun dossier")->setEnabled(false);
+}
+
 void FenetreComparaison::creer_menus()
 {
     QMenu* menu = menuBar()->addMenu("&Dossier");
@@ -53,6 +69,9 @@ void FenetreComparaison::creer_menus()
     action("mnouvrir", "&Ouvrir…", QKeySequence::Open, &FenetreComparaison::choisir_et_ouvrir);
     action("mnenregistrer", "&Enregistrer", QKeySequence::Save, &FenetreComparaison::enregistrer);
     action("mnenregistrer_sous", "Enregistrer &sous…", QKeySequence::SaveAs, &FenetreComparaison::enregistrer_sous);
+    QMenu* recents = menu->addMenu("Dossiers &récents");
+    recents->setObjectName("mnrecents");
+    connect(recents, &QMenu::aboutToShow, this, [this, recents] { lister_recents(recents); });
     menu->addSeparator();
     action("mnexporter", "E&xporter…", QKeySequence(), &FenetreComparaison::exporter);
     action("mnapercu", "Aperçu avant impression…", QKeySequence(), &FenetreComparaison::apercu_comparaison);

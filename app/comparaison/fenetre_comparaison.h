@@ -10,6 +10,7 @@ class ModeleComparaison;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QSpinBox;
 
 // A dossier's offers compared side by side, kept in a file: the figures of
@@ -33,6 +34,7 @@ protected:
 
 private:
     void creer_menus();
+    void lister_recents(QMenu* menu);
     QWidget* creer_offres();
     QWidget* creer_centre();
     QLayout* creer_situation();
@@ -62,7 +64,7 @@ private:
     void tracer_courbes();
 
     credit::Dossier dossier_;
-    QString chemin_;            // none before it is first saved
+    QString chemin_;  // none before it is first saved
     ModeleComparaison* modele_;
     QSpinBox* horizon_;
     QLineEdit *revenu_, *charges_, *usure_;
