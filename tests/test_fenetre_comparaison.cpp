@@ -232,7 +232,7 @@ TEST_F(Comparaison, LOffreChoisieSeModifieDansSonFormulaire)
     ASSERT_EQ(prets->count(), 2);
     EXPECT_TRUE(
         offre->findChild<QLabel*>("erreurs_offre")->text().contains("Prêt 2 : « Montant emprunté » est à remplir."));
-    for (auto [nom, texte] : {std::pair{"montant", "40000"}, {"taux", "0"}, {"nombre", "120"}})
+    for (auto [nom, texte] : {std::pair{"montant", "40000"}, {"taux", "0"}, {"duree", "10"}})
         QTest::keyClicks(prets->widget(1)->findChild<QLineEdit*>(nom), texte);
     EXPECT_EQ(cellule("Montant emprunté", 1).toString(), "240 000,00 €");
 

@@ -115,6 +115,11 @@ TEST_F(Echeancier, RecalculeEnTapantEtDitCeQuiNeVaPas)
     EXPECT_TRUE(dans<QLabel>(e, "etat")->text().startsWith("Nombre d'échéances : "));
     dans(e, "nombre")->setText("480");
     EXPECT_EQ(lignes(e), 480);
+    EXPECT_EQ(dans(e, "duree")->text(), "40");  // the count in years, and typed in years
+    dans(e, "duree")->clear();
+    QTest::keyClicks(dans(e, "duree"), "12,5");
+    EXPECT_EQ(dans(e, "nombre")->text(), "150");
+    EXPECT_EQ(lignes(e), 150);
 }
 
 // Each item of each list, chosen by its caption, sends its own value: 12 000 € at 12 % over 12

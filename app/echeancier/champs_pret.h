@@ -9,6 +9,7 @@ class QLineEdit;
 // carrying its value.
 struct ChampsPret {
     QLineEdit *montant, *taux, *nombre;
+    QLineEdit* duree;  // in years: typing it fills the count, and the other way
     QComboBox *periodicite, *amortissement, *moment;
 };
 
