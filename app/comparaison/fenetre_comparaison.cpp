@@ -3,7 +3,6 @@
 #include "calc/nombres.h"
 #include "commun/apparence.h"
 #include "commun/bouton.h"
-#include "commun/messages.h"
 #include "commun/textes.h"
 #include "comparaison/editeur_offre.h"
 #include "comparaison/modele_comparaison.h"
@@ -14,7 +13,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -242,81 +240,9 @@ void FenetreComparaison::afficher()
     tracer_courbes();
 }
 
-void FenetreComparaison::ajouter(const credit::OffreBancaire& offre)
-{
-    credit::Dossier d = dossier_;
-    d.offres.push_back(offre);
-    changer(std::move(d));
-    offres_->setCurrentRow(offres_->count() - 1);
-}
-
 // Only while it shows: the chart costs more than every figure.
 void FenetreComparaison::tracer_courbes()
 {
     if (courbes_ && courbes_->isVisible())
         courbes_->afficher(modele_->comparaison().noms, modele_->comparaison().couts);
-}
-
-void FenetreComparaison::montrer_l_offre_choisie()
-{
-    int i = offre_choisie();
-    editeur_->setEnabled(i >= 0);
-    if (i >= 0 && !(editeur_->offre() == dossier_.offres[static_cast<std::size_t>(i)]))
-        editeur_->montrer(dossier_.offres[static_cast<std::size_t>(i)]);
-}
-
-int FenetreComparaison::offre_choisie() const
-{
-    int i = offres_->currentRow();
-    return i >= 0 && i < static_cast<int>(dossier_.offres.size()) ? i : -1;
-}
-
-void FenetreComparaison::renommer()
-{
-    int i = offre_choisie();
-    if (i < 0)
-        return;
-    bool ok = false;
-    QString nom = QInputDialog::getText(this, "Renommer l'offre", "Nom de l'offre :", QLineEdit::Normal,
-                                        q(dossier_.offres[static_cast<std::size_t>(i)].nom), &ok)
-                      .trimmed();
-    if (!ok || nom.isEmpty())
-        return;
-    credit::Dossier d = dossier_;
-    d.offres[static_cast<std::size_t>(i)].nom = nom.toStdString();
-    changer(std::move(d));
-}
-
-void FenetreComparaison::dupliquer()
-{
-    int i = offre_choisie();
-    if (i < 0)
-        return;
-    credit::OffreBancaire copie = dossier_.offres[static_cast<std::size_t>(i)];
-    copie.nom += " (copie)";
-    ajouter(copie);
-}
-
-void FenetreComparaison::deplacer(int pas)
-{
-    int i = offre_choisie(), j = i + pas;
-    if (i < 0 || j < 0 || j >= static_cast<int>(dossier_.offres.size()))
-        return;
-    credit::Dossier d = dossier_;
-    std::swap(d.offres[static_cast<std::size_t>(i)], d.offres[static_cast<std::size_t>(j)]);
-    offres_->setCurrentRow(j);
-    changer(std::move(d));
-}
-
-void FenetreComparaison::supprimer()
-{
-    int i = offre_choisie();
-    if (i < 0)
-        return;
-    const std::string& nom = dossier_.offres[static_cast<std::size_t>(i)].nom;
-    if (!demander(this, {"Supprimer l'offre « " + nom + " » du dossier ?", "Dossier", calc::Icone::exclamation}))
-        return;
-    credit::Dossier d = dossier_;
-    d.offres.erase(d.offres.begin() + i);
-    changer(std::move(d));
 }
