@@ -20,7 +20,7 @@ std::optional<double> LecteurDeFormulaire::nombre(const QLineEdit* champ, const 
     return std::nullopt;
 }
 
-QString texte_de(std::optional<double> x)
+QString texte_du_nombre(std::optional<double> x)
 {
     return x ? q(calc::texte_general(*x)) : QString();
 }

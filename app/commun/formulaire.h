@@ -75,4 +75,4 @@ private:
 };
 
 // What a field shows of a number: empty for none.
-QString texte_de(std::optional<double> x);
+QString texte_du_nombre(std::optional<double> x);

@@ -100,14 +100,14 @@ void EditeurOffre::montrer(const credit::OffreBancaire& o)
     for (const credit::Pret& p : o.prets)
         ajouter_onglet()->montrer(p);
     choisir(credit_, o.credit);
-    dossier_->setText(texte_de(o.frais.dossier));
-    courtage_->setText(texte_de(o.frais.courtage));
-    garantie_->setText(texte_de(o.frais.garantie));
-    restituee_->setText(texte_de(o.frais.garantie_restituee));
+    dossier_->setText(texte_du_nombre(o.frais.dossier));
+    courtage_->setText(texte_du_nombre(o.frais.courtage));
+    garantie_->setText(texte_du_nombre(o.frais.garantie));
+    restituee_->setText(texte_du_nombre(o.frais.garantie_restituee));
     choisir(indemnites_, o.indemnites.sorte);
-    taux_indemnites_->setText(o.indemnites.sorte == Sorte::taux_propre ? texte_de(o.indemnites.taux * 100) : "");
-    taeg_->setText(o.annonce.taeg ? texte_de(*o.annonce.taeg * 100) : "");
-    echeance_->setText(texte_de(o.annonce.echeance));
+    taux_indemnites_->setText(o.indemnites.sorte == Sorte::taux_propre ? texte_du_nombre(o.indemnites.taux * 100) : "");
+    taeg_->setText(o.annonce.taeg ? texte_du_nombre(*o.annonce.taeg * 100) : "");
+    echeance_->setText(texte_du_nombre(o.annonce.echeance));
     erreurs_->clear();
 }
 

@@ -42,9 +42,9 @@ EditeurPret::Couverture EditeurPret::creer_couverture(QFormLayout* f, int emprun
 
 void EditeurPret::montrer(const credit::Pret& p)
 {
-    pret_.montant->setText(texte_de(p.capital));
-    pret_.taux->setText(texte_de(p.taux_annuel * 100));
-    pret_.nombre->setText(texte_de(p.nb_echeances));
+    pret_.montant->setText(texte_du_nombre(p.capital));
+    pret_.taux->setText(texte_du_nombre(p.taux_annuel * 100));
+    pret_.nombre->setText(texte_du_nombre(p.nb_echeances));
     choisir(pret_.periodicite, p.periodes_par_an);
     choisir(pret_.amortissement, p.amortissement);
     choisir(pret_.moment, p.en_debut_de_periode);
@@ -55,10 +55,10 @@ void EditeurPret::montrer(const credit::Pret& p)
 void EditeurPret::montrer(const Couverture& c, const credit::Assurance* a)
 {
     bool taux = a && !a->mensualite;
-    c.taux->setText(taux ? texte_de(a->taux * 100) : QString());
+    c.taux->setText(taux ? texte_du_nombre(a->taux * 100) : QString());
     choisir(c.base, taux ? a->base : credit::BaseAssurance::capital_initial);
-    c.quotite->setText(taux && a->quotite != 1 ? texte_de(a->quotite * 100) : QString());
-    c.mensualite->setText(a && a->mensualite ? texte_de(a->mensualite) : QString());
+    c.quotite->setText(taux && a->quotite != 1 ? texte_du_nombre(a->quotite * 100) : QString());
+    c.mensualite->setText(a && a->mensualite ? texte_du_nombre(a->mensualite) : QString());
 }
 
 std::optional<credit::Assurance> EditeurPret::lire(const Couverture& c, LecteurDeFormulaire& l, bool& valable) const

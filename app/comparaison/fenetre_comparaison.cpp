@@ -3,6 +3,7 @@
 #include "calc/nombres.h"
 #include "commun/apparence.h"
 #include "commun/bouton.h"
+#include "commun/formulaire.h"
 #include "commun/textes.h"
 #include "comparaison/editeur_offre.h"
 #include "comparaison/modele_comparaison.h"
@@ -186,7 +187,7 @@ std::pair<bool, std::optional<double>> lire(const QLineEdit* champ, const char* 
 void montrer(QLineEdit* champ, std::optional<double> x, double facteur = 1)
 {
     if (!champ->hasFocus())
-        champ->setText(x ? q(calc::texte_general(*x * facteur)) : QString());
+        champ->setText(texte_du_nombre(x ? std::optional(*x * facteur) : std::nullopt));
 }
 
 }  // namespace
