@@ -29,6 +29,7 @@ bench: build
 	build/bench/bench_calc
 	build/bench/grand_tableau
 	TARVIO_MODULES=build/app build/bench/echeancier_fenetre
+	TARVIO_MODULES=build/app build/bench/comparaison_fenetre
 	bench/demarrage.sh build
 	build/bench/impression_rapport
 

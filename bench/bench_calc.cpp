@@ -1,5 +1,7 @@
 // The arithmetic of the largest hypothesis table, of one rate solve, of the
 // schedule and TAEG of a long loan, and of a dossier's comparison.
+#include "six_offres.h"
+
 #include "calc/annuite.h"
 #include "calc/motif.h"
 #include "calc/nombres.h"
@@ -68,22 +70,10 @@ void BM_EcheancierEtTaeg480(benchmark::State& etat)
         benchmark::DoNotOptimize(credit::etablir_bilan(offre));
 }
 
-// Six offers of two loans of 300 monthly lines, every figure and the cost
-// curves over 25 years, insurance on the capital owed for two borrowers.
+// Every figure and the cost curves over 25 years.
 void BM_ComparaisonSixOffres(benchmark::State& etat)
 {
-    credit::Dossier dossier;
-    dossier.situation = {6200, 350, 0.0508};
-    for (int i = 0; i < 6; ++i) {
-        credit::Pret principal{.capital = 250000.0 + 1000 * i, .taux_annuel = 0.031 + 0.001 * i, .nb_echeances = 300};
-        principal.assurances = {{.taux = 0.0034, .base = credit::BaseAssurance::capital_restant_du},
-                                {.taux = 0.0034, .base = credit::BaseAssurance::capital_restant_du, .quotite = 0.5}};
-        credit::Pret ptz{.capital = 40000, .taux_annuel = 0, .nb_echeances = 300};
-        dossier.offres.push_back({.nom = "Banque " + std::to_string(i),
-                                  .prets = {principal, ptz},
-                                  .frais = {1000, 500, 3000, 2000},
-                                  .annonce = {0.04, 1200}});
-    }
+    const credit::Dossier dossier = six_offres();
     for (auto _ : etat)
         benchmark::DoNotOptimize(credit::comparer(dossier));
 }

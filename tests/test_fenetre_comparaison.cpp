@@ -243,3 +243,41 @@ TEST_F(Comparaison, LOffreChoisieSeModifieDansSonFormulaire)
     capteur.reponse = QMessageBox::Discard;
     comparaison()->close();
 }
+
+// An offer's schedule opens from the comparison and follows the chosen offer and what is
+// typed in it, a tab a loan; it closes when no offer is left.
+TEST_F(Comparaison, LEcheancierDeLOffreChoisieLaSuit)
+{
+    ASSERT_TRUE(fenetre->ouvrir_dossier(croisees));
+    auto* offres = comparaison()->findChild<QListWidget*>("offres");
+    offres->setCurrentRow(1);
+    QTest::mouseClick(comparaison()->findChild<QPushButton*>("echeancier"), Qt::LeftButton);
+    auto* echeancier = comparaison()->findChild<QWidget*>("EcheancierOffre");
+    ASSERT_TRUE(echeancier && echeancier->isVisible());
+    EXPECT_EQ(echeancier->windowTitle(), "Échéancier — Taux haut, sans frais ni indemnités");
+    auto* prets = echeancier->findChild<QTabWidget*>("prets");
+    auto lignes = [&](int pret) { return prets->widget(pret)->findChild<QAbstractItemModel*>()->rowCount(); };
+    auto echeance = [&] { return prets->widget(0)->findChild<QAbstractItemModel*>()->index(0, 1).data().toString(); };
+    ASSERT_EQ(prets->count(), 1);
+    EXPECT_EQ(lignes(0), 240);
+    EXPECT_EQ(echeance() + " €", cellule("Échéance", 1).toString());
+
+    offres->setCurrentRow(0);
+    EXPECT_TRUE(echeancier->windowTitle().endsWith("Taux bas, frais élevés"));
+    EXPECT_EQ(echeance() + " €", cellule("Échéance", 0).toString());
+    QWidget* offre = comparaison()->findChild<QWidget*>("offre");
+    QTest::mouseClick(offre->findChild<QPushButton*>("ajouter_pret"), Qt::LeftButton);
+    for (auto [nom, texte] : {std::pair{"montant", "40000"}, {"taux", "0"}, {"duree", "10"}})
+        QTest::keyClicks(offre->findChild<QTabWidget*>("prets")->widget(1)->findChild<QLineEdit*>(nom), texte);
+    ASSERT_EQ(prets->count(), 2);
+    EXPECT_EQ(lignes(1), 120);
+
+    CapteurMessages capteur;
+    capteur.reponse = QMessageBox::Yes;
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(comparaison()->findChild<QPushButton*>("supprimer"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(comparaison()->findChild<QWidget*>("EcheancierOffre"));
+    capteur.reponse = QMessageBox::Discard;
+    comparaison()->close();
+}

@@ -102,6 +102,8 @@ QWidget* FenetreComparaison::creer_offres()
     bouton("monter", "&Monter", [this] { deplacer(-1); });
     bouton("descendre", "Des&cendre", [this] { deplacer(1); });
     bouton("supprimer", "Su&pprimer…", &FenetreComparaison::supprimer);
+    bouton("echeancier", "É&chéancier…", &FenetreComparaison::ouvrir_echeancier);
+    connect(offres_, &QListWidget::itemActivated, this, &FenetreComparaison::ouvrir_echeancier);
     editeur_ = new EditeurOffre;
     v->addWidget(editeur_, 3);
     connect(offres_, &QListWidget::currentRowChanged, this, &FenetreComparaison::montrer_l_offre_choisie);

@@ -3,8 +3,10 @@
 #include "credit/dossier.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class Courbes;
+class EcheancierOffre;
 class EditeurOffre;
 class ModeleComparaison;
 class QLabel;
@@ -62,6 +64,8 @@ private:
     // The chosen offer in the editor, unless it shows it already: typing goes on undisturbed.
     void montrer_l_offre_choisie();
     void tracer_courbes();
+    void ouvrir_echeancier();
+    void montrer_echeancier();
 
     credit::Dossier dossier_;
     QString chemin_;  // none before it is first saved
@@ -72,4 +76,5 @@ private:
     Courbes* courbes_;
     QListWidget* offres_;
     EditeurOffre* editeur_;
+    QPointer<EcheancierOffre> echeancier_;  // the chosen offer's, while open
 };

@@ -45,9 +45,20 @@ QVariant ModeleComparaison::headerData(int section, Qt::Orientation orientation,
     return i < comparaison_.rangees.size() ? q(comparaison_.rangees[i].titre) : QVariant();
 }
 
+// Of the same shape, the cells change in place: the view keeps its selection
+// and lays nothing out again.
 void ModeleComparaison::afficher(credit::Comparaison comparaison)
 {
-    beginResetModel();
+    bool meme_forme = comparaison.noms.size() == comparaison_.noms.size() &&
+                      comparaison.rangees.size() == comparaison_.rangees.size();
+    if (!meme_forme)
+        beginResetModel();
     comparaison_ = std::move(comparaison);
-    endResetModel();
+    if (!meme_forme) {
+        endResetModel();
+    } else if (rowCount() > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    }
 }

@@ -4,6 +4,7 @@
 
 #include "commun/messages.h"
 #include "commun/textes.h"
+#include "comparaison/echeancier_offre.h"
 #include "comparaison/editeur_offre.h"
 
 #include <QInputDialog>
@@ -23,6 +24,31 @@ void FenetreComparaison::montrer_l_offre_choisie()
     editeur_->setEnabled(i >= 0);
     if (i >= 0 && !(editeur_->offre() == dossier_.offres[static_cast<std::size_t>(i)]))
         editeur_->montrer(dossier_.offres[static_cast<std::size_t>(i)]);
+    montrer_echeancier();
+}
+
+void FenetreComparaison::ouvrir_echeancier()
+{
+    if (offre_choisie() < 0)
+        return;
+    if (!echeancier_)
+        echeancier_ = new EcheancierOffre(this);
+    montrer_echeancier();
+    echeancier_->show();
+    echeancier_->raise();
+    echeancier_->activateWindow();
+}
+
+// The schedule follows the chosen offer and what is typed in it; with no offer left it closes.
+void FenetreComparaison::montrer_echeancier()
+{
+    if (!echeancier_)
+        return;
+    int i = offre_choisie();
+    if (i < 0)
+        echeancier_->close();
+    else
+        echeancier_->montrer(dossier_.offres[static_cast<std::size_t>(i)]);
 }
 
 int FenetreComparaison::offre_choisie() const

@@ -27,22 +27,26 @@ public:
         graphique_->addAxis(cout_, Qt::AlignLeft);
     }
 
+    // Series are kept while the count of offers stays, their points replaced:
+    // the legend is laid out again only when an offer comes or goes.
     void afficher(const std::vector<std::string>& noms, const std::vector<std::vector<double>>& couts) override
     {
-        graphique_->removeAllSeries();
+        std::size_t n = std::min(noms.size(), couts.size());
+        if (graphique_->series().size() != static_cast<qsizetype>(n))
+            creer_series(n);
         double plus_haut = 1;
         std::size_t annees = 1;
-        for (std::size_t i = 0; i < noms.size() && i < couts.size(); ++i) {
-            auto* serie = new QLineSeries;
-            serie->setName(QString::fromStdString(noms[i]));
+        for (std::size_t i = 0; i < n; ++i) {
+            auto* serie = static_cast<QLineSeries*>(graphique_->series()[static_cast<qsizetype>(i)]);
+            if (serie->name() != QString::fromStdString(noms[i]))
+                serie->setName(QString::fromStdString(noms[i]));
+            QList<QPointF> points;
             for (std::size_t a = 0; a < couts[i].size(); ++a) {
-                serie->append(static_cast<double>(a + 1), couts[i][a]);
+                points.append({static_cast<double>(a + 1), couts[i][a]});
                 plus_haut = std::max(plus_haut, couts[i][a]);
             }
+            serie->replace(points);
             annees = std::max(annees, couts[i].size());
-            graphique_->addSeries(serie);
-            serie->attachAxis(annees_);
-            serie->attachAxis(cout_);
         }
         annees_->setRange(1, static_cast<double>(annees));
         cout_->setRange(0, plus_haut);
@@ -58,6 +62,17 @@ public:
     }
 
 private:
+    void creer_series(std::size_t n)
+    {
+        graphique_->removeAllSeries();
+        for (std::size_t i = 0; i < n; ++i) {
+            auto* serie = new QLineSeries;
+            graphique_->addSeries(serie);
+            serie->attachAxis(annees_);
+            serie->attachAxis(cout_);
+        }
+    }
+
     QChart* graphique_ = new QChart;
     QValueAxis* annees_ = new QValueAxis;
     QValueAxis* cout_ = new QValueAxis;

@@ -80,24 +80,8 @@ QWidget* FenetreEcheancier::creer_totaux()
 QWidget* FenetreEcheancier::creer_onglets()
 {
     auto* onglets = new QTabWidget;
-    auto* tableau = new QTableView;
-    tableau->setObjectName("tableau");
-    modele_ = new ModeleEcheancier(tableau);
-    tableau->setModel(modele_);
-    tableau->verticalHeader()->hide();
-    // Sizes set once: no row or column is measured on each keystroke.
-    tableau->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tableau->verticalHeader()->setDefaultSectionSize(tableau->fontMetrics().height() + 6);
-    QFontMetrics mesure = tableau->fontMetrics();
-    for (int c = 0; c < modele_->columnCount(); ++c) {
-        const credit::Colonne& colonne = credit::colonnes[static_cast<std::size_t>(c)];
-        QString plus_long = colonne.montant ? "1 000 000 000,00" : "0000";
-        tableau->setColumnWidth(
-            c, std::max(mesure.horizontalAdvance(plus_long), mesure.horizontalAdvance(colonne.titre)) + 16);
-    }
-    tableau->horizontalHeader()->setStretchLastSection(true);
-    tableau->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tableau->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move within it
+    QTableView* tableau = creer_tableau_echeancier("tableau");
+    modele_ = static_cast<ModeleEcheancier*>(tableau->model());
     onglets->addTab(tableau, "Échéancier");
     graphique_ = creer_graphique(onglets);
     onglets->addTab(graphique_ ? static_cast<QWidget*>(graphique_) : new QLabel("Graphique indisponible"), "Graphique");

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QTableView;
+
 // The schedule's lines for a view: one row a line, amounts right-aligned
 // with their digit groups.
 class ModeleEcheancier : public QAbstractTableModel {
@@ -22,3 +24,8 @@ public:
 private:
     std::vector<credit::Ligne> lignes_;
 };
+
+// A read-only view of a ModeleEcheancier of its own, its columns sized once
+// for the widest amount: no row or column is measured on each keystroke. Tab
+// leaves it; the arrows move within it.
+QTableView* creer_tableau_echeancier(const QString& nom);
