@@ -4,6 +4,7 @@
 #include "calc/nombres.h"
 #include "credit/argent.h"
 #include "credit/bilan.h"
+#include "credit/deroulement.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,11 +30,14 @@ struct Cumuls {
     }
 };
 
-// An offer's loans and their schedules, amounts in cents.
+// An offer's loans and their schedules, amounts in cents: the contract's, and
+// as they will run with their events.
 struct Calcul {
     const OffreBancaire& offre;
     std::vector<std::vector<Ligne>> lignes;
-    std::vector<Cumuls> cumuls;
+    std::vector<Deroulement> deroulements;
+    std::vector<Cumuls> cumuls;  // of the lines as they will run
+    std::int64_t cout_evenements = 0;
 
     std::int64_t frais() const
     {
@@ -41,28 +45,43 @@ struct Calcul {
     }
 };
 
-// The penalty on loan i's capital owed after its first k lines, repaid then.
-std::int64_t indemnite_apres(const Calcul& c, std::size_t i, std::size_t k)
+std::int64_t cout_des_evenements(const std::vector<EvenementApplique>& evenements)
+{
+    std::int64_t cout = 0;
+    for (const EvenementApplique& e : evenements)
+        cout += e.indemnite + e.frais;
+    return cout;
+}
+
+// The penalty on loan i's capital owed after its first k lines (and their
+// events), repaid then, and what its events cost up to there.
+std::pair<std::int64_t, std::int64_t> indemnites_apres(const Calcul& c, std::size_t i, std::size_t k)
 {
     const Pret& p = c.offre.prets[i];
+    if (!p.evenements.empty()) {
+        Deroulement d = derouler(p, c.offre.credit, c.offre.indemnites, static_cast<int>(k));
+        return {d.indemnite_finale, cout_des_evenements(d.evenements)};
+    }
     const Cumuls& s = c.cumuls[i];
     std::size_t n = c.lignes[i].size();
     if (k >= n)
-        return 0;
+        return {0, 0};
     int mois = static_cast<int>(n - k) * (12 / p.periodes_par_an);
-    return indemnite(c.offre.credit, c.offre.indemnites,
-                     {s.du[k], s.du[k], p.taux_annuel, mois, s.interets[n] - s.interets[k]});
+    return {indemnite(c.offre.credit, c.offre.indemnites,
+                      {s.du[k], s.du[k], p.taux_annuel, mois, s.interets[n] - s.interets[k]}),
+            0};
 }
 
-// The cost at h years, and the penalties in it.
+// The cost at h years, and the penalties on what is then owed.
 std::pair<std::int64_t, std::int64_t> cout_a(const Calcul& c, int h)
 {
     std::int64_t cout = c.frais() - centimes(c.offre.frais.garantie_restituee), indemnites = 0;
     for (std::size_t i = 0; i < c.lignes.size(); ++i) {
         auto k = std::min(static_cast<std::size_t>(h) * static_cast<std::size_t>(c.offre.prets[i].periodes_par_an),
-                          c.lignes[i].size());
-        cout += c.cumuls[i].interets_et_assurance[k];
-        indemnites += indemnite_apres(c, i, k);
+                          c.deroulements[i].lignes.size());
+        auto [finale, evenements] = indemnites_apres(c, i, k);
+        cout += c.cumuls[i].interets_et_assurance[k] + evenements;
+        indemnites += finale;
     }
     return {cout + indemnites, indemnites};
 }
@@ -107,7 +126,7 @@ void endettement(const Calcul& c, const Situation& s, Chiffres& ch, bool& excess
 
 void totaux(const Calcul& c, Chiffres& ch)
 {
-    std::int64_t montant = 0, echeance = 0, avec_assurance = 0, interets = 0, assurance = 0;
+    std::int64_t montant = 0, echeance = 0, avec_assurance = 0, interets = 0, assurance = 0, contrat = 0;
     for (std::size_t i = 0; i < c.lignes.size(); ++i) {
         const std::vector<Ligne>& l = c.lignes[i];
         montant += centimes(c.offre.prets[i].capital);
@@ -115,12 +134,19 @@ void totaux(const Calcul& c, Chiffres& ch)
         avec_assurance += centimes(l.front().echeance + l.front().assurance);
         interets += c.cumuls[i].interets.back();
         assurance += c.cumuls[i].interets_et_assurance.back() - c.cumuls[i].interets.back();
+        for (const Ligne& ligne : l)
+            contrat += centimes(ligne.interets) + centimes(ligne.assurance);
     }
     ch.montant = en_euros(montant);
     ch.echeance = en_euros(echeance), ch.echeance_avec_assurance = en_euros(avec_assurance);
     ch.interets = en_euros(interets), ch.assurance = en_euros(assurance), ch.frais = en_euros(c.frais());
-    ch.cout_total = en_euros(interets + assurance + c.frais());
-    ch.cout_net = en_euros(interets + assurance + c.frais() - centimes(c.offre.frais.garantie_restituee));
+    std::int64_t total = interets + assurance + c.frais() + c.cout_evenements;
+    ch.cout_total = en_euros(total);
+    ch.cout_net = en_euros(total - centimes(c.offre.frais.garantie_restituee));
+    if (std::any_of(c.offre.prets.begin(), c.offre.prets.end(), [](const Pret& p) { return !p.evenements.empty(); })) {
+        ch.cout_evenements = en_euros(c.cout_evenements);
+        ch.gain_evenements = en_euros(contrat + c.frais() - total);
+    }
 }
 
 void verifier_l_annonce(const OffreBancaire& o, Chiffres& ch)
@@ -143,12 +169,15 @@ int annees(const OffreBancaire& offre)
 
 std::optional<Chiffres> chiffrer(const OffreBancaire& offre, const Situation& situation, int horizon, int annees)
 {
-    Calcul c{offre, {}, {}};
+    Calcul c{offre, {}, {}, {}};
     for (const Pret& p : offre.prets) {
         c.lignes.push_back(echeancier(p));
-        if (c.lignes.back().empty())
+        c.deroulements.push_back(p.evenements.empty() ? Deroulement{.lignes = c.lignes.back()}
+                                                      : derouler(p, offre.credit, offre.indemnites));
+        if (c.lignes.back().empty() || !c.deroulements.back().erreur.empty())
             return std::nullopt;
-        c.cumuls.emplace_back(p, c.lignes.back());
+        c.cumuls.emplace_back(p, c.deroulements.back().lignes);
+        c.cout_evenements += cout_des_evenements(c.deroulements.back().evenements);
     }
     if (c.lignes.empty())
         return std::nullopt;

@@ -14,10 +14,12 @@ struct Chiffres {
     double montant = 0;                    // the amounts lent
     double echeance = 0;                   // the first line of every loan, insurance apart
     double echeance_avec_assurance = 0;    // the same with insurance
-    double interets = 0, assurance = 0;    // over every line of every loan
+    double interets = 0, assurance = 0;    // over every line of every loan, as it will run (see below)
     double frais = 0;                      // dossier + courtage + garantie
-    double cout_total = 0;                 // interets + assurance + frais
+    double cout_total = 0;                 // interets + assurance + frais + cout_evenements
     double cout_net = 0;                   // cout_total less the guarantee returned
+    std::optional<double> cout_evenements;  // the events' penalties and fees; none without events
+    std::optional<double> gain_evenements;  // the contract's total cost less cout_total; none without events
     std::optional<double> taeg, taea;      // fractions, unrounded; see below
     std::optional<double> endettement;     // see below; none without an income
     double cout_horizon = 0;               // see cout_a
@@ -29,8 +31,12 @@ struct Chiffres {
 };
 
 // Every figure of the offer at a horizon of `horizon` years, and its cost
-// year by year over `annees` years. None when the offer has no loan or a loan
-// has no schedule (see echeancier).
+// year by year over `annees` years. None when the offer has no loan, a loan
+// has no schedule (see echeancier) or events it cannot have (see derouler).
+//
+// The first instalments, the TAEG and TAEA, the debt ratio and the checks
+// are the contract's; the totals and costs are those of the loans as they
+// will run, with their events.
 //
 // TAEG: the actuarial rate of every flow of every loan: at 0 the amounts lent
 // less the fees (the whole guarantee: the TAEG counts what is paid), then each
@@ -44,10 +50,11 @@ struct Chiffres {
 // charges, over its net income.
 //
 // Cost at a horizon of h years: the interest and insurance of each loan's
-// first h x periodicity lines, the fees, and the penalty on each loan's
-// capital still owed after them (as if repaid then, by the offer's clause),
-// less the guarantee returned. Once h reaches every loan's end it is the net
-// cost.
+// first h x periodicity lines, the fees, the penalties and fees of the events
+// after those lines, and the penalty on each loan's capital still owed after
+// them and their events (as if repaid then, by the offer's clause, at the
+// rate in force), less the guarantee returned. Once h reaches every loan's
+// end it is the net cost.
 std::optional<Chiffres> chiffrer(const OffreBancaire& offre, const Situation& situation, int horizon, int annees);
 
 // The years an offer's longest loan runs, a started year counting whole.

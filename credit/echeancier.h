@@ -10,44 +10,12 @@
 // The instalment is the annuity formula's value, rounded the same way.
 
 #include "credit/actuariel.h"
+#include "credit/pret.h"
 
 #include <optional>
 #include <vector>
 
 namespace credit {
-
-enum class Amortissement { echeances_constantes, capital_constant };
-enum class BaseAssurance { capital_initial, capital_restant_du };
-
-// One borrower's cover: an annual rate of a base, for a share of it (the
-// quotité), or an amount of euros a month.
-struct Assurance {
-    double taux = 0;  // a fraction of its base
-    BaseAssurance base = BaseAssurance::capital_initial;
-    double quotite = 1;                // from 0.01 to 1
-    std::optional<double> mensualite;  // euros a month, instead of the rate
-
-    bool operator==(const Assurance&) const = default;
-};
-
-struct Pret {
-    double capital = 0;      // euros lent
-    double taux_annuel = 0;  // nominal annual rate, a fraction: 0.0345 for 3,45 %
-    int nb_echeances = 0;
-    int periodes_par_an = 12;  // 12 monthly, 4 quarterly, 1 yearly: any divisor of 12
-    Amortissement amortissement = Amortissement::echeances_constantes;
-    bool en_debut_de_periode = false;   // instalments due at the start of each period
-    std::vector<Assurance> assurances;  // one a borrower
-    double frais = 0;                   // fees paid at the start: dossier, garantie, courtage
-
-    bool operator==(const Pret&) const = default;
-};
-
-// Beyond these a schedule is refused; within them no integer overflows and
-// the instalment's double estimate stays far within a cent.
-constexpr double capital_maxi = 1e10;    // euros
-constexpr double taux_annuel_maxi = 10;  // 1 000 % a year, for the loan and the insurance
-constexpr int nb_echeances_maxi = 1200;
 
 struct Ligne {
     int numero;       // 1 ...

@@ -35,11 +35,51 @@ Json ecrire(const Assurance& a)
             {"quotite", en_pour_cent(a.quotite)}};
 }
 
-Json ecrire(const Pret& p)
+Json ecrire(const std::vector<Assurance>& liste)
 {
     Json assurances = Json::array();
-    for (const Assurance& a : p.assurances)
+    for (const Assurance& a : liste)
         assurances.push_back(ecrire(a));
+    return assurances;
+}
+
+// Every key of its type, and its moment as the user gave it: an instalment or a date.
+Json ecrire(const Evenement& ev)
+{
+    Json json = ev.date ? Json{{"date", ecrire_date(*ev.date)}} : Json{{"apres_echeance", ev.apres_echeance}};
+    switch (ev.sorte) {
+    case SorteEvenement::remboursement_partiel:
+        json["type"] = "remboursement_partiel";
+        json["montant"] = ev.montant;
+        json["reduire"] = ev.reduire == Reduire::duree ? "duree" : "echeance";
+        json["exoneration"] = ev.exoneration;
+        break;
+    case SorteEvenement::remboursement_total:
+        json["type"] = "remboursement_total";
+        json["exoneration"] = ev.exoneration;
+        break;
+    case SorteEvenement::modulation:
+        json["type"] = "modulation";
+        json["pourcentage"] = ev.pourcentage;
+        break;
+    case SorteEvenement::assurance:
+        json["type"] = "assurance";
+        json["assurance"] = ecrire(ev.assurances);
+        break;
+    case SorteEvenement::taux:
+        json["type"] = "taux";
+        json["taux"] = en_pour_cent(ev.taux_annuel);
+        json["frais"] = ev.frais;
+        break;
+    }
+    return json;
+}
+
+Json ecrire(const Pret& p)
+{
+    Json evenements = Json::array();
+    for (const Evenement& ev : p.evenements)
+        evenements.push_back(ecrire(ev));
     return {{"montant", p.capital},
             {"taux", en_pour_cent(p.taux_annuel)},
             {"nombre_echeances", p.nb_echeances},
@@ -47,7 +87,9 @@ Json ecrire(const Pret& p)
             {"amortissement",
              p.amortissement == Amortissement::echeances_constantes ? "echeances_constantes" : "capital_constant"},
             {"echeances", p.en_debut_de_periode ? "debut_de_periode" : "fin_de_periode"},
-            {"assurance", assurances}};
+            {"assurance", ecrire(p.assurances)},
+            {"date_premiere_echeance", p.premiere_echeance ? Json(ecrire_date(*p.premiere_echeance)) : Json()},
+            {"evenements", evenements}};
 }
 
 Json ecrire(const Clause& c)

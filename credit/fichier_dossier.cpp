@@ -1,85 +1,10 @@
 #include "credit/fichier_dossier.h"
 
 #include "calc/nombres.h"
-
-#include <nlohmann/json.hpp>
-
-#include <cmath>
-#include <utility>
+#include "credit/deroulement.h"
+#include "credit/lecture_json.h"
 
 namespace credit {
-namespace {
-
-using Json = nlohmann::ordered_json;
-
-// Ends the reading with its message.
-struct Refus {
-    std::string message;
-};
-
-// Reads the keys of one object; a refusal names where they stand.
-class Objet {
-public:
-    Objet(const Json& json, std::string lieu) : json_(json), lieu_(std::move(lieu))
-    {
-        if (!json_.is_object())
-            throw Refus{lieu_ + " : un objet JSON est attendu ({ … })."};
-    }
-
-    // The key's value, or null when it is absent (refused when required).
-    const Json& cle(const char* nom, bool requise = false) const
-    {
-        static const Json nul;
-        auto i = json_.find(nom);
-        if (i != json_.end() && !i->is_null())
-            return *i;
-        if (requise)
-            refuser(nom, "manque");
-        return nul;
-    }
-
-    // A number within [mini, maxi], whole if asked; `attendu` says what it should be.
-    std::optional<double> nombre(const char* nom, double mini, double maxi, const char* attendu, bool requise = false,
-                                 bool entier = false) const
-    {
-        const Json& v = cle(nom, requise);
-        if (v.is_null())
-            return std::nullopt;
-        if (!v.is_number())
-            refuser(nom, "doit être un nombre");
-        double x = v.get<double>();
-        if (!(x >= mini && x <= maxi) || (entier && x != std::floor(x)))
-            refuser(nom, std::string("doit être ") + attendu);
-        return x;
-    }
-
-    // One of the words `mots`, given with their values; the first when absent.
-    template <typename T>
-    T mot(const char* nom, std::initializer_list<std::pair<const char*, T>> mots) const
-    {
-        const Json& v = cle(nom);
-        if (v.is_null())
-            return mots.begin()->second;
-        std::string liste;
-        for (auto [texte, valeur] : mots) {
-            if (v.is_string() && v.get<std::string>() == texte)
-                return valeur;
-            liste += (liste.empty() ? "\"" : ", \"") + std::string(texte) + "\"";
-        }
-        refuser(nom, "doit valoir " + liste);
-    }
-
-    [[noreturn]] void refuser(const char* nom, const std::string& pourquoi) const
-    {
-        throw Refus{lieu_ + " : « " + nom + " » " + pourquoi + "."};
-    }
-
-    const std::string& lieu() const { return lieu_; }
-
-private:
-    const Json& json_;
-    std::string lieu_;  // "Offre « Banque B », prêt 1"
-};
 
 double pour_cent(std::optional<double> x)
 {
@@ -99,7 +24,9 @@ Assurance lire_assurance(const Objet& o)
     return a;
 }
 
-Pret lire_pret(const Objet& o)
+namespace {
+
+Pret lire_pret(const Objet& o, int version)
 {
     Pret p;
     p.capital = *o.nombre("montant", 0.01, capital_maxi, "un montant de 0,01 à 10 000 000 000 euros", true);
@@ -120,6 +47,14 @@ Pret lire_pret(const Objet& o)
         o.refuser("assurance", "doit être une liste ([ … ])");
     for (std::size_t i = 0; !assurances.is_null() && i < assurances.size(); ++i)
         p.assurances.push_back(lire_assurance(Objet(assurances[i], o.lieu() + ", assurance " + std::to_string(i + 1))));
+    if (version < 2)
+        return p;
+    if (const Json& date = o.cle("date_premiere_echeance"); !date.is_null()) {
+        p.premiere_echeance = date.is_string() ? lire_date(date.get<std::string>()) : std::nullopt;
+        if (!p.premiere_echeance)
+            o.refuser("date_premiere_echeance", "doit être une date écrite AAAA-MM-JJ");
+    }
+    p.evenements = lire_evenements(o, p.premiere_echeance.has_value());
     return p;
 }
 
@@ -159,7 +94,16 @@ Annonce lire_annonce(const Objet& o)
             a.nombre("echeance", 0, capital_maxi, "un montant positif en euros")};
 }
 
-OffreBancaire lire_offre(const Json& json, std::size_t rang)
+// Events that cannot happen to the loan (after its end, above what is owed) refuse the file.
+void verifier_evenements(const OffreBancaire& offre, const std::string& lieu)
+{
+    for (std::size_t i = 0; i < offre.prets.size(); ++i)
+        if (!offre.prets[i].evenements.empty())
+            if (auto d = derouler(offre.prets[i], offre.credit, offre.indemnites); !d.erreur.empty())
+                throw Refus{lieu + ", prêt " + std::to_string(i + 1) + ", " + d.erreur + "."};
+}
+
+OffreBancaire lire_offre(const Json& json, std::size_t rang, int version)
 {
     std::string lieu = "Offre " + std::to_string(rang);
     if (json.is_object() && json.contains("nom") && json["nom"].is_string())
@@ -176,10 +120,11 @@ OffreBancaire lire_offre(const Json& json, std::size_t rang)
     if (!prets.is_array() || prets.empty())
         o.refuser("prets", "doit être une liste d'un prêt au moins");
     for (std::size_t i = 0; i < prets.size(); ++i)
-        offre.prets.push_back(lire_pret(Objet(prets[i], lieu + ", prêt " + std::to_string(i + 1))));
+        offre.prets.push_back(lire_pret(Objet(prets[i], lieu + ", prêt " + std::to_string(i + 1)), version));
     offre.frais = lire_frais(o);
     offre.indemnites = lire_clause(o);
     offre.annonce = lire_annonce(o);
+    verifier_evenements(offre, lieu);
     return offre;
 }
 
@@ -196,7 +141,7 @@ Situation lire_situation(const Objet& dossier)
 }
 
 // The file's kind and version, before anything else is read.
-void verifier_en_tete(const Json& json, LectureDossier& lecture)
+int verifier_en_tete(const Json& json, LectureDossier& lecture)
 {
     const char* pas_un_dossier = "Ce fichier n'est pas un dossier Tarvio";
     if (!json.is_object() || !json.contains("format") || json["format"] != "tarvio-dossier")
@@ -209,11 +154,12 @@ void verifier_en_tete(const Json& json, LectureDossier& lecture)
         throw Refus{"Ce dossier vient d'une version plus récente de Tarvio (version " +
                     std::to_string(version.get<long long>()) + ") : cette version ne sait pas le lire."};
     }
+    return static_cast<int>(version.get<long long>());
 }
 
 Dossier lire(const Json& json, LectureDossier& lecture)
 {
-    verifier_en_tete(json, lecture);
+    int version = verifier_en_tete(json, lecture);
     Objet o(json, "Dossier");
     Dossier d;
     d.horizon_annees = static_cast<int>(
@@ -224,7 +170,7 @@ Dossier lire(const Json& json, LectureDossier& lecture)
     if (!offres.is_array())
         o.refuser("offres", "doit être une liste ([ … ])");
     for (std::size_t i = 0; i < offres.size(); ++i)
-        d.offres.push_back(lire_offre(offres[i], i + 1));
+        d.offres.push_back(lire_offre(offres[i], i + 1, version));
     return d;
 }
 

@@ -13,7 +13,7 @@
 namespace credit {
 
 // Raised when a reader of this version would misread a file of the previous one.
-constexpr int version_dossier = 1;
+constexpr int version_dossier = 2;
 
 struct LectureDossier {
     std::optional<Dossier> dossier;

@@ -12,7 +12,7 @@ std::int64_t indemnite_legale(Credit credit, const Remboursement& r)
         return 0;
     if (credit == Credit::immobilier)
         return std::max<std::int64_t>(0, std::min(fraction(r.taux_annuel, 2).de(r.rembourse), fraction(0.03).de(r.du)));
-    if (r.rembourse <= 1'000'000)
+    if (std::max(r.rembourse, r.sur_douze_mois) <= 1'000'000)
         return 0;
     std::int64_t part = fraction(r.mois_restants > 12 ? 0.01 : 0.005).de(r.rembourse);
     return std::max<std::int64_t>(0, std::min(part, r.interets_restants));

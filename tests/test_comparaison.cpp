@@ -38,7 +38,9 @@ TEST(Comparaison, LignesMarquesEtCroisementsDesCouts)
         titres.push_back(r.titre);
     EXPECT_EQ(titres, (std::vector<std::string>{"Montant emprunté", "Échéance", "Échéance avec assurance",
                                                 "Total des intérêts", "Total de l'assurance", "Frais",
-                                                "Coût total du crédit", "Coût net", "TAEG", "TAEA", "TAEG annoncé",
+                                                "Coût total du crédit", "Coût net",
+                                                "Indemnités et frais des événements", "Gain net des événements",
+                                                "TAEG", "TAEA", "TAEG annoncé",
                                                 "Contrôle du TAEG", "Échéance annoncée", "Contrôle de l'échéance",
                                                 "Coût à 8 ans", "Indemnités à 8 ans", "Taux d'endettement"}));
     EXPECT_EQ(rangee(c, "Coût à 8 ans").cellules,
@@ -47,6 +49,7 @@ TEST(Comparaison, LignesMarquesEtCroisementsDesCouts)
     EXPECT_EQ(rangee(c, "Frais").plus_basses, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(rangee(c, "Total de l'assurance").plus_basses, (std::vector<bool>{true, true, true}));  // a tie
     EXPECT_EQ(rangee(c, "Montant emprunté").plus_basses, (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(rangee(c, "Gain net des événements").cellules, (std::vector<std::string>{"—", "—", "—"}));
     EXPECT_EQ(c.croisements,
               (std::vector<std::string>{
                   "Taux bas, frais élevés devient moins chère que Taux haut, sans frais ni indemnités après 7 ans",

@@ -21,6 +21,17 @@ Dossier complet()
     principal.amortissement = Amortissement::capital_constant, principal.en_debut_de_periode = true;
     principal.assurances = {{.taux = 0.0034, .base = BaseAssurance::capital_restant_du, .quotite = 0.5},
                             {.mensualite = 21.5}};
+    principal.premiere_echeance = Date{std::chrono::year{2027}, std::chrono::January, std::chrono::day{31}};
+    principal.evenements = {
+        {.apres_echeance = 4, .montant = 20000.5, .reduire = Reduire::echeance, .exoneration = true},
+        {.sorte = SorteEvenement::modulation,
+         .date = Date{std::chrono::year{2029}, std::chrono::June, std::chrono::day{30}},
+         .pourcentage = 12.5},
+        {.sorte = SorteEvenement::assurance,
+         .apres_echeance = 10,
+         .assurances = {{.taux = 0.001, .base = BaseAssurance::capital_restant_du}}},
+        {.sorte = SorteEvenement::taux, .apres_echeance = 12, .taux_annuel = 0.029, .frais = 500},
+        {.sorte = SorteEvenement::remboursement_total, .apres_echeance = 40}};
     a.prets = {principal, {.capital = 40000, .taux_annuel = 0, .nb_echeances = 1, .periodes_par_an = 1}};
     a.frais = {1000, 450.5, 3200, 2240};
     a.indemnites = {Clause::Sorte::taux_propre, 0.02};
@@ -35,7 +46,7 @@ Dossier complet()
 
 std::string dossier_avec(const std::string& offres)
 {
-    return R"({"format": "tarvio-dossier", "version": 1, "offres": [)" + offres + "]}";
+    return R"({"format": "tarvio-dossier", "version": 2, "offres": [)" + offres + "]}";
 }
 
 }  // namespace
@@ -125,9 +136,52 @@ TEST(FichierDossier, ChaqueFichierFauxRefuseAvecOuEtPourquoi)
         EXPECT_EQ(l.erreur, message) << texte;
         EXPECT_FALSE(l.plus_recent);
     }
-    LectureDossier futur = lire_dossier(R"({"format": "tarvio-dossier", "version": 2, "offres": []})");
+    LectureDossier futur = lire_dossier(R"({"format": "tarvio-dossier", "version": 3, "offres": []})");
     EXPECT_FALSE(futur.dossier);
     EXPECT_TRUE(futur.plus_recent);
     EXPECT_EQ(futur.erreur,
-              "Ce dossier vient d'une version plus récente de Tarvio (version 2) : cette version ne sait pas le lire.");
+              "Ce dossier vient d'une version plus récente de Tarvio (version 3) : cette version ne sait pas le lire.");
+}
+
+// Events are read from version 2 on (a version 1 file's unknown keys stay ignored), and one that
+// cannot happen to its loan is refused, naming the offer, the loan and the event.
+TEST(FichierDossier, UnEvenementImpossibleEstRefuseNommeAvecSonPret)
+{
+    const std::string pret = R"({"nom": "Banque B", "prets": [{"montant": 1000, "taux": 3, "nombre_echeances": 12, )";
+    auto avec = [&](const std::string& cles) { return dossier_avec(pret + cles + "}]}"); };
+    const std::string lieu = "Offre « Banque B », prêt 1, événement ";
+    // clang-format off
+    const std::pair<std::string, std::string> cas[] = {
+        {avec(R"("evenements": [{"type": "remboursement_total"}])"), lieu + "1 : « apres_echeance » manque."},
+        {avec(R"("evenements": [{"apres_echeance": 3, "type": "rachat"}])"),
+         lieu + "1 : « type » doit valoir \"remboursement_partiel\", \"remboursement_total\", \"modulation\", \"assurance\", \"taux\"."},
+        {avec(R"("evenements": [{"date": "2027-03-05", "type": "remboursement_total"}])"),
+         lieu + "1 : « date » demande la date de la première échéance du prêt (« date_premiere_echeance »)."},
+        {avec(R"("date_premiere_echeance": "2027-02-30")"),
+         "Offre « Banque B », prêt 1 : « date_premiere_echeance » doit être une date écrite AAAA-MM-JJ."},
+        {avec(R"("evenements": [{"apres_echeance": 6, "type": "remboursement_partiel", "montant": 600}])"),
+         lieu + "1 : le montant remboursé (600,00 €) dépasse le capital restant dû après l'échéance 6 (503,77 €)."},
+        {avec(R"("evenements": [{"apres_echeance": 12, "type": "taux", "taux": 2}])"),
+         lieu + "1 : la dernière échéance du prêt est la 12e : plus rien n'est dû après l'échéance 12."},
+        {avec(R"("evenements": [{"apres_echeance": 2, "type": "modulation", "pourcentage": 5},
+                                {"apres_echeance": 2, "type": "modulation", "pourcentage": 5}])"),
+         lieu + "2 : un autre événement du même type suit déjà l'échéance 2."},
+        {avec(R"("date_premiere_echeance": "2027-02-05", "evenements": [{"date": "2027-02-04", "type": "remboursement_total"}])"),
+         lieu + "1 : sa date (04/02/2027) précède la première échéance (05/02/2027)."},
+        {avec(R"("evenements": [{"apres_echeance": 5, "type": "modulation", "pourcentage": 5},
+                                {"apres_echeance": 3, "type": "remboursement_total"}])"),
+         lieu + "1 : il suit le remboursement total du prêt."},
+        {avec(R"("evenements": [{"apres_echeance": 2, "type": "remboursement_partiel", "montant": 100, "exoneration": "oui"}])"),
+         lieu + "1 : « exoneration » doit valoir true ou false."}};
+    // clang-format on
+    for (const auto& [texte, message] : cas) {
+        LectureDossier l = lire_dossier(texte);
+        EXPECT_FALSE(l.dossier) << texte;
+        EXPECT_EQ(l.erreur, message) << texte;
+    }
+    std::string ancien = avec(R"("evenements": "plus tard")");
+    ancien.replace(ancien.find("\"version\": 2"), 12, "\"version\": 1");
+    LectureDossier l = lire_dossier(ancien);
+    ASSERT_TRUE(l.dossier) << l.erreur;
+    EXPECT_TRUE(l.dossier->offres[0].prets[0].evenements.empty());
 }
