@@ -7,6 +7,7 @@
 #include "calc/nombres.h"
 #include "credit/bilan.h"
 #include "credit/comparaison.h"
+#include "credit/deroulement.h"
 
 #include <benchmark/benchmark.h>
 
@@ -70,6 +71,37 @@ void BM_EcheancierEtTaeg480(benchmark::State& etat)
         benchmark::DoNotOptimize(credit::etablir_bilan(offre));
 }
 
+// 20 events of every kind on a 480-month loan, with the break-even of each
+// rate change and insurance switch: the schedule window's work on each keystroke.
+void BM_VingtEvenements480(benchmark::State& etat)
+{
+    credit::Pret pret{.capital = 350000,
+                      .taux_annuel = 0.0345,
+                      .nb_echeances = 480,
+                      .assurances = {{.taux = 0.0036, .base = credit::BaseAssurance::capital_restant_du}}};
+    using S = credit::SorteEvenement;
+    for (int i = 0; i < 20; ++i) {
+        int apres = 15 * (i + 1);
+        switch (i % 5) {
+        case 0: pret.evenements.push_back({.apres_echeance = apres, .montant = 4000}); break;
+        case 1:
+            pret.evenements.push_back({.apres_echeance = apres, .montant = 4000, .reduire = credit::Reduire::echeance});
+            break;
+        case 2: pret.evenements.push_back({.sorte = S::modulation, .apres_echeance = apres, .pourcentage = -5}); break;
+        case 3:
+            pret.evenements.push_back({.sorte = S::assurance, .apres_echeance = apres, .assurances = {{.taux = 0.001}}});
+            break;
+        default:
+            pret.evenements.push_back(
+                {.sorte = S::taux, .apres_echeance = apres, .taux_annuel = 0.03 - 0.001 * i / 5, .frais = 800});
+        }
+    }
+    if (!credit::derouler(pret).erreur.empty())
+        etat.SkipWithError(credit::derouler(pret).erreur.c_str());
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(credit::derouler(pret));
+}
+
 // Every figure and the cost curves over 25 years.
 void BM_ComparaisonSixOffres(benchmark::State& etat)
 {
@@ -81,6 +113,7 @@ void BM_ComparaisonSixOffres(benchmark::State& etat)
 }  // namespace
 
 BENCHMARK(BM_ComparaisonSixOffres)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VingtEvenements480)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EcheancierEtTaeg480)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TableauCalculSeul)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TableauCalculEtFormat)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,7 @@
 #include "calc/nombres.h"
 #include "credit/argent.h"
 #include "credit/conditions.h"
+#include "credit/plan_evenements.h"
 
 #include <algorithm>
 
@@ -20,16 +21,6 @@ struct Etat {
     int fin;
     bool solde = false;  // repaid in full by an event
 };
-
-struct Planifie {
-    std::size_t indice;
-    int apres;
-};
-
-std::string nommer(std::size_t indice)
-{
-    return "événement " + std::to_string(indice + 1) + " : ";
-}
 
 class Moteur {
 public:
@@ -115,6 +106,29 @@ private:
                           consommation ? interets_restants(e, k) : 0, sur_douze_mois});
     }
 
+    // A line's interest and insurance in cents, none past the end.
+    std::int64_t cout_de_la_ligne(Etat& e, int j) const
+    {
+        if (j > e.fin)
+            return 0;
+        Ligne l = ligne(e, j);
+        return centimes(l.interets) + centimes(l.assurance);
+    }
+
+    // The first line after k at which the cost saved since then pays back `frais`; both
+    // schedules go on without the later events.
+    std::optional<int> rentable_apres(Etat sans, Etat avec, int k, std::int64_t frais) const
+    {
+        std::int64_t economie = 0;
+        for (int j = k + 1; j <= std::max(sans.fin, avec.fin); ++j) {
+            economie += cout_de_la_ligne(sans, j) - cout_de_la_ligne(avec, j);
+            if (economie >= frais)
+                return j;
+        }
+        return std::nullopt;
+    }
+
+    std::string changer(const Evenement& ev, Etat& e, int k, EvenementApplique& a);
     std::string appliquer(const Evenement& ev, Etat& e, int k, EvenementApplique& a);
     std::string rembourser(const Evenement& ev, Etat& e, int k, EvenementApplique& a);
     std::string nouveau_rythme(Etat& e, int k) const;
@@ -127,6 +141,7 @@ private:
     int mois_par_ligne_;
     std::vector<std::pair<int, std::int64_t>> remboursements_;  // of the run: after which line, how much
     std::vector<std::string> avertissements_;
+    bool arret_ = false;  // a cost at a horizon: no break-even asked
 };
 
 std::string Moteur::nouveau_rythme(Etat& e, int k) const
@@ -181,6 +196,22 @@ std::string Moteur::appliquer(const Evenement& ev, Etat& e, int k, EvenementAppl
             return "la modulation doit être de plus de -100 % et d'au plus 1 000 %";
         e.part += fraction(ev.pourcentage / 100).de(e.part);
         return nouveau_rythme(e, k);
+    case SorteEvenement::assurance:
+    case SorteEvenement::taux: {
+        Etat avant = e;
+        std::string erreur = changer(ev, e, k, a);
+        if (erreur.empty() && !arret_)
+            a.rentable_apres = rentable_apres(std::move(avant), e, k, a.frais);
+        return erreur;
+    }
+    }
+    return {};
+}
+
+// An insurance switch or a rate change.
+std::string Moteur::changer(const Evenement& ev, Etat& e, int k, EvenementApplique& a)
+{
+    switch (ev.sorte) {
     case SorteEvenement::assurance: {
         std::vector<Prime> primes;
         for (const Assurance& nouvelle : ev.assurances) {
@@ -200,14 +231,13 @@ std::string Moteur::appliquer(const Evenement& ev, Etat& e, int k, EvenementAppl
         a.frais = centimes(ev.frais);
         return recalculer(e, k);
     }
+    default: return {};
     }
-    return {};
 }
 
 Deroulement Moteur::executer(const std::vector<Planifie>& plan, std::optional<int> arret)
 {
-    remboursements_.clear();
-    avertissements_.clear();
+    arret_ = arret.has_value();
     Deroulement d;
     auto e = depart();
     if (!e)
@@ -236,51 +266,6 @@ Deroulement Moteur::executer(const std::vector<Planifie>& plan, std::optional<in
     return d;
 }
 
-// The instalment each event follows, in the order they apply; an error names the first wrong one.
-std::pair<std::vector<Planifie>, std::string> planifier(const Pret& pret)
-{
-    std::vector<Planifie> plan;
-    for (std::size_t i = 0; i < pret.evenements.size(); ++i) {
-        const Evenement& ev = pret.evenements[i];
-        int apres = ev.apres_echeance;
-        if (ev.date && !pret.premiere_echeance)
-            return {{}, nommer(i) + "une date ne vaut que sur un prêt dont la première échéance est datée"};
-        if (ev.date)
-            apres = ligne_au(*pret.premiere_echeance, *ev.date, pret.periodes_par_an);
-        if (ev.date && apres < 1)
-            return {{}, nommer(i) + "sa date (" + date_en_francais(*ev.date) + ") précède la première échéance (" +
-                            date_en_francais(*pret.premiere_echeance) + ")"};
-        if (apres < 1 || apres > nb_echeances_maxi)
-            return {{}, nommer(i) + "il doit suivre une échéance du prêt (la 1re ou une suivante)"};
-        for (const Planifie& autre : plan)
-            if (autre.apres == apres && pret.evenements[autre.indice].sorte == ev.sorte)
-                return {{}, nommer(i) + "un autre événement du même type suit déjà l'échéance " +
-                                std::to_string(apres)};
-        plan.push_back({i, apres});
-    }
-    std::stable_sort(plan.begin(), plan.end(), [](const Planifie& a, const Planifie& b) { return a.apres < b.apres; });
-    return {plan, {}};
-}
-
-std::int64_t cout_de_la_ligne(const Ligne& l)
-{
-    return centimes(l.interets) + centimes(l.assurance);
-}
-
-// The first line after which the cost saved since the event pays back its fees.
-std::optional<int> rentable_apres(const Deroulement& sans, const Deroulement& avec, const EvenementApplique& a)
-{
-    std::int64_t economie = 0;
-    std::size_t n = std::max(sans.lignes.size(), avec.lignes.size());
-    for (std::size_t j = static_cast<std::size_t>(a.apres); j < n; ++j) {
-        economie += (j < sans.lignes.size() ? cout_de_la_ligne(sans.lignes[j]) : 0) -
-                    (j < avec.lignes.size() ? cout_de_la_ligne(avec.lignes[j]) : 0);
-        if (economie >= a.frais + a.indemnite)
-            return static_cast<int>(j) + 1;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 Deroulement derouler(const Pret& pret, Credit credit, const Clause& clause, std::optional<int> arret)
@@ -291,21 +276,7 @@ Deroulement derouler(const Pret& pret, Credit credit, const Clause& clause, std:
     auto [plan, erreur] = planifier(pret);
     if (!erreur.empty())
         return {.erreur = erreur};
-    Moteur moteur(pret, *c, credit, clause);
-    Deroulement d = moteur.executer(plan, arret);
-    if (arret || !d.erreur.empty())
-        return d;
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        SorteEvenement sorte = pret.evenements[plan[i].indice].sorte;
-        if (sorte != SorteEvenement::taux && sorte != SorteEvenement::assurance)
-            continue;
-        std::vector<Planifie> avant(plan.begin(), plan.begin() + static_cast<std::ptrdiff_t>(i));
-        Deroulement sans = moteur.executer(avant, std::nullopt);
-        avant.push_back(plan[i]);
-        Deroulement avec = moteur.executer(avant, std::nullopt);
-        d.evenements[i].rentable_apres = rentable_apres(sans, avec, d.evenements[i]);
-    }
-    return d;
+    return Moteur(pret, *c, credit, clause).executer(plan, arret);
 }
 
 }  // namespace credit

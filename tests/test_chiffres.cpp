@@ -1,16 +1,16 @@
 // The offers' figures against tests/reference/offres.py, exact fractions written apart from
 // the code: each dossier of tests/reference/offres/ is read as a user's file would be, and
 // every figure compared with attendu.txt, the reference's own output on those files.
+#include "attendu.h"
 #include "calc/nombres.h"
 #include "credit/chiffres.h"
+#include "credit/comparaison.h"
 #include "credit/fichier_dossier.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <sstream>
 
 using namespace credit;
@@ -18,37 +18,6 @@ using namespace credit;
 namespace {
 
 const std::filesystem::path references = TARVIO_REFERENCES;
-
-std::string lire_fichier(const std::filesystem::path& chemin)
-{
-    std::ifstream f(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
-
-// The reference's lines of each offer of each file: "  Échéance : 711,04 €" gives
-// attendu["deux-prets.tarvio"][0]["Échéance"] = "711,04 €".
-using Lignes = std::map<std::string, std::string>;
-std::map<std::string, std::vector<Lignes>> attendu()
-{
-    std::map<std::string, std::vector<Lignes>> a;
-    std::istringstream texte(lire_fichier(references / "attendu.txt"));
-    std::string fichier;
-    for (std::string l; std::getline(texte, l);) {
-        if (l.rfind("== ", 0) == 0)
-            fichier = l.substr(3, l.find(' ', 3) - 3);
-        else if (l.rfind("Offre : ", 0) == 0)
-            a[fichier].emplace_back();
-        else if (auto deux_points = l.find(" : "); deux_points != std::string::npos && !a[fichier].empty())
-            a[fichier].back()[l.substr(l.find_first_not_of(' '), deux_points - l.find_first_not_of(' '))] =
-                l.substr(deux_points + 3);
-    }
-    return a;
-}
-
-std::string ans(int n)
-{
-    return std::to_string(n) + (n == 1 ? " an" : " ans");
-}
 
 std::string taux(std::optional<double> x)
 {
@@ -68,12 +37,12 @@ Lignes obtenu(const Chiffres& c, int horizon)
                 {"TAEG", taux(c.taeg)},
                 {"TAEA", taux(c.taea)},
                 {"Taux d'endettement", taux(c.endettement)},
-                {"Coût à " + ans(horizon), calc::euros(c.cout_horizon)},
-                {"Indemnités à " + ans(horizon), calc::euros(c.indemnites_horizon)},
+                {"Coût à " + en_annees(horizon), calc::euros(c.cout_horizon)},
+                {"Indemnités à " + en_annees(horizon), calc::euros(c.indemnites_horizon)},
                 {"Contrôle du TAEG annoncé", controle_taeg(c.ecart_taeg)},
                 {"Contrôle de l'échéance annoncée", controle_echeance(c.ecart_echeance)}};
     for (std::size_t a = 0; a < c.cout_par_annee.size(); ++a)
-        l[ans(static_cast<int>(a) + 1)] = calc::euros(c.cout_par_annee[a]);
+        l[en_annees(static_cast<int>(a) + 1)] = calc::euros(c.cout_par_annee[a]);
     return l;
 }
 
@@ -88,7 +57,7 @@ double exact(const std::string& texte)
 
 TEST(Chiffres, ChaqueOffreContreLaReferenceExacte)
 {
-    const auto reference = attendu();
+    const auto reference = attendu(references / "attendu.txt");
     ASSERT_GE(reference.size(), 10u);
     for (const auto& [fichier, offres] : reference) {
         LectureDossier lecture = lire_dossier(lire_fichier(references / fichier));

@@ -24,3 +24,11 @@ QString texte_du_nombre(std::optional<double> x)
 {
     return x ? q(calc::texte_general(*x)) : QString();
 }
+
+void montrer_rangee(QFormLayout* formulaire, QWidget* champ, bool visible)
+{
+    for (int r = 0; r < formulaire->rowCount(); ++r)
+        if (QLayoutItem* item = formulaire->itemAt(r, QFormLayout::FieldRole);
+            item && item->layout() && item->layout()->indexOf(champ) >= 0)
+            formulaire->setRowVisible(r, visible);
+}

@@ -36,6 +36,9 @@ inline QLineEdit* champ(QFormLayout* formulaire, const char* nom, const QString&
     return rangee(formulaire, new QLineEdit, nom, legende, unite);
 }
 
+// Shows or hides the whole row of a field made by rangee: its caption, the field, its unit.
+void montrer_rangee(QFormLayout* formulaire, QWidget* champ, bool visible);
+
 template <typename T>
 QComboBox* liste(QFormLayout* formulaire, const char* nom, const QString& legende,
                  std::initializer_list<std::pair<const char*, T>> choix)
@@ -67,6 +70,8 @@ public:
     // not whole where `entier`, or not a number, which `unite` may follow.
     std::optional<double> nombre(const QLineEdit* champ, const char* unite, double mini, double maxi,
                                  const QString& attendu, bool requis = false, bool entier = false);
+
+    const QString& lieu() const { return lieu_; }
 
     QStringList erreurs;
 

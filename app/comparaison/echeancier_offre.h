@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QTabWidget;
 
 // The schedule of each loan of one offer, a tab a loan, shown again whenever
@@ -17,4 +18,5 @@ public:
 
 private:
     QTabWidget* prets_;
+    QLabel* avertissements_;
 };

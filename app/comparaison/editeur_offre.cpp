@@ -4,7 +4,9 @@
 #include "commun/apparence.h"
 #include "commun/bouton.h"
 #include "commun/formulaire.h"
+#include "commun/textes.h"
 #include "comparaison/editeur_pret.h"
+#include "credit/deroulement.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -135,6 +137,12 @@ void EditeurOffre::lire()
     auto taeg = l.nombre(taeg_, "%", -99.999, credit::taux_annuel_maxi * 100, "un taux en %");
     o.annonce = {taeg ? std::optional(calc::centieme(*taeg)) : std::nullopt,
                  l.nombre(echeance_, "€", 0, credit::capital_maxi, montant)};
+    for (std::size_t i = 0; l.erreurs.isEmpty() && i < o.prets.size(); ++i) {
+        if (o.prets[i].evenements.empty())
+            continue;
+        if (auto d = credit::derouler(o.prets[i], o.credit, o.indemnites); !d.erreur.empty())
+            l.erreurs << QString("Prêt %1, ").arg(i + 1) + q(d.erreur) + ".";
+    }
     erreurs_->setText(l.erreurs.join('\n'));
     if (!l.erreurs.isEmpty() || o == offre_)
         return;

@@ -2,7 +2,10 @@
 
 #include "calc/nombres.h"
 #include "commun/formulaire.h"
+#include "commun/textes.h"
 #include "echeancier/champs_pret.h"
+#include "echeancier/dialogue_evenement.h"
+#include "echeancier/editeur_evenements.h"
 
 namespace {
 
@@ -15,29 +18,16 @@ EditeurPret::EditeurPret(QWidget* parent) : QWidget(parent)
     auto* f = new QFormLayout(this);
     pret_ = creer_champs_pret(f);
     for (int i = 0; i < 2; ++i)
-        couvertures_[i] = creer_couverture(f, i + 1);
+        couvertures_[i] = creer_couverture(f, QString("assurance%1").arg(i + 1),
+                                           QString("Assurance de l'emprunteur %1").arg(i + 1));
+    premiere_echeance_ = champ(f, "date_premiere_echeance", "Première échéance le", "JJ/MM/AAAA");
+    evenements_ = new EditeurEvenements;
+    f->addRow(evenements_);
+    connect(evenements_, &EditeurEvenements::modifie, this, &EditeurPret::modifie);
     for (QLineEdit* c : findChildren<QLineEdit*>())
         connect(c, &QLineEdit::textEdited, this, &EditeurPret::modifie);
     for (QComboBox* l : findChildren<QComboBox*>())
         connect(l, &QComboBox::activated, this, &EditeurPret::modifie);
-}
-
-EditeurPret::Couverture EditeurPret::creer_couverture(QFormLayout* f, int emprunteur)
-{
-    using credit::BaseAssurance;
-    static const char* const noms[2][4] = {
-        {"assurance1_taux", "assurance1_base", "assurance1_quotite", "assurance1_mensualite"},
-        {"assurance2_taux", "assurance2_base", "assurance2_quotite", "assurance2_mensualite"}};
-    const char* const* n = noms[emprunteur - 1];
-    QString qui = QString("Assurance de l'emprunteur %1").arg(emprunteur);
-    Couverture c;
-    c.taux = champ(f, n[0], qui + ", taux annuel", "%");
-    c.base = liste<BaseAssurance>(f, n[1], qui + ", calculée sur",
-                                  {{"le capital initial", BaseAssurance::capital_initial},
-                                   {"le capital restant dû", BaseAssurance::capital_restant_du}});
-    c.quotite = champ(f, n[2], qui + ", quotité", "%");
-    c.mensualite = champ(f, n[3], qui + ", ou par mois", "€");
-    return c;
 }
 
 void EditeurPret::montrer(const credit::Pret& p)
@@ -49,32 +39,9 @@ void EditeurPret::montrer(const credit::Pret& p)
     choisir(pret_.amortissement, p.amortissement);
     choisir(pret_.moment, p.en_debut_de_periode);
     for (std::size_t i = 0; i < 2; ++i)
-        montrer(couvertures_[i], i < p.assurances.size() ? &p.assurances[i] : nullptr);
-}
-
-void EditeurPret::montrer(const Couverture& c, const credit::Assurance* a)
-{
-    bool taux = a && !a->mensualite;
-    c.taux->setText(taux ? texte_du_nombre(a->taux * 100) : QString());
-    choisir(c.base, taux ? a->base : credit::BaseAssurance::capital_initial);
-    c.quotite->setText(taux && a->quotite != 1 ? texte_du_nombre(a->quotite * 100) : QString());
-    c.mensualite->setText(a && a->mensualite ? texte_du_nombre(a->mensualite) : QString());
-}
-
-std::optional<credit::Assurance> EditeurPret::lire(const Couverture& c, LecteurDeFormulaire& l, bool& valable) const
-{
-    qsizetype avant = l.erreurs.size();
-    auto mensualite = l.nombre(c.mensualite, "€", 0, credit::capital_maxi, "un montant en euros par mois");
-    auto taux = l.nombre(c.taux, "%", 0, credit::taux_annuel_maxi * 100, taux_en_pour_cent);
-    auto quotite = l.nombre(c.quotite, "%", 1, 100, "une quotité de 1 à 100 %");
-    valable = valable && l.erreurs.size() == avant;
-    if (mensualite)
-        return credit::Assurance{.mensualite = mensualite};
-    if (!taux)
-        return std::nullopt;
-    return credit::Assurance{.taux = calc::centieme(*taux),
-                             .base = valeur_choisie<credit::BaseAssurance>(c.base),
-                             .quotite = calc::centieme(quotite.value_or(100))};
+        ::montrer(couvertures_[i], i < p.assurances.size() ? &p.assurances[i] : nullptr);
+    premiere_echeance_->setText(p.premiere_echeance ? q(credit::date_en_francais(*p.premiere_echeance)) : QString());
+    evenements_->montrer(p.evenements);
 }
 
 std::optional<credit::Pret> EditeurPret::lire(LecteurDeFormulaire& l) const
@@ -85,10 +52,19 @@ std::optional<credit::Pret> EditeurPret::lire(LecteurDeFormulaire& l) const
     auto nombre = l.nombre(pret_.nombre, "", 1, credit::nb_echeances_maxi, "un nombre entier de 1 à 1 200", true, true);
     bool valable = l.erreurs.size() == avant;
     credit::Pret p;
-    for (const Couverture& c : couvertures_)
-        if (auto a = lire(c, l, valable))
+    for (const ChampsCouverture& c : couvertures_)
+        if (auto a = ::lire(c, l, valable))
             p.assurances.push_back(*a);
-    if (!valable || !montant || !taux || !nombre)
+    bool date_fausse = false;
+    if (!premiere_echeance_->text().trimmed().isEmpty()) {
+        p.premiere_echeance = lire_date_tapee(premiere_echeance_->text());
+        date_fausse = !p.premiere_echeance;
+        if (date_fausse)
+            l.erreurs << l.lieu() + " : « " + premiere_echeance_->accessibleName() +
+                             " » doit être une date écrite JJ/MM/AAAA.";
+    }
+    p.evenements = evenements_->evenements();
+    if (!valable || date_fausse || !montant || !taux || !nombre)
         return std::nullopt;
     p.capital = *montant;
     p.taux_annuel = calc::centieme(*taux);

@@ -1,18 +1,19 @@
 #pragma once
 
 #include "credit/echeancier.h"
+#include "echeancier/champs_couverture.h"
 #include "echeancier/champs_pret.h"
 
 #include <QWidget>
 
 #include <optional>
 
+class EditeurEvenements;
 class LecteurDeFormulaire;
-class QComboBox;
-class QFormLayout;
 class QLineEdit;
 
-// One loan of an offer: its terms and each borrower's cover, as typed.
+// One loan of an offer: its terms, each borrower's cover, the date of its
+// first instalment and its events, as typed.
 class EditeurPret : public QWidget {
     Q_OBJECT
 
@@ -27,15 +28,8 @@ signals:
     void modifie();
 
 private:
-    // One borrower's cover: a rate of a base for a share of it, or euros a month.
-    struct Couverture {
-        QLineEdit *taux, *quotite, *mensualite;
-        QComboBox* base;
-    };
-    Couverture creer_couverture(QFormLayout* f, int emprunteur);
-    void montrer(const Couverture& c, const credit::Assurance* a);
-    std::optional<credit::Assurance> lire(const Couverture& c, LecteurDeFormulaire& lecteur, bool& valable) const;
-
     ChampsPret pret_;
-    Couverture couvertures_[2];
+    ChampsCouverture couvertures_[2];
+    QLineEdit* premiere_echeance_;
+    EditeurEvenements* evenements_;
 };

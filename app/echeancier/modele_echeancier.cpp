@@ -4,6 +4,7 @@
 #include "commun/textes.h"
 #include "credit/bilan.h"
 
+#include <QColor>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -14,7 +15,16 @@ int ModeleEcheancier::rowCount(const QModelIndex& parent) const
 
 int ModeleEcheancier::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(credit::colonnes.size());
+    return parent.isValid() ? 0 : static_cast<int>(credit::colonnes.size()) + (premiere_ ? 1 : 0);
+}
+
+// The date, when there is one, comes second, after the line's number.
+QVariant ModeleEcheancier::texte(const credit::Ligne& ligne, int colonne) const
+{
+    if (premiere_ && colonne == 1)
+        return q(credit::date_en_francais(credit::date_de_ligne(*premiere_, ligne.numero, periodes_par_an_)));
+    auto c = static_cast<std::size_t>(premiere_ && colonne > 1 ? colonne - 1 : colonne);
+    return q(credit::cellule(ligne, credit::colonnes[c], calc::montant));
 }
 
 QVariant ModeleEcheancier::data(const QModelIndex& index, int role) const
@@ -22,24 +32,35 @@ QVariant ModeleEcheancier::data(const QModelIndex& index, int role) const
     if (!index.isValid() || static_cast<std::size_t>(index.row()) >= lignes_.size())
         return {};
     const credit::Ligne& ligne = lignes_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignRight | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole)
-        return {};
-    return q(credit::cellule(ligne, credit::colonnes[static_cast<std::size_t>(index.column())], calc::montant));
+    auto evenement = evenements_.find(ligne.numero);
+    bool marquee = evenement != evenements_.end();
+    switch (role) {
+    case Qt::DisplayRole: return texte(ligne, index.column());
+    case Qt::TextAlignmentRole: return int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::BackgroundRole: return marquee ? QVariant(QColor(255, 244, 200)) : QVariant();
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: return marquee ? QVariant(q(evenement->second)) : QVariant();
+    default: return {};
+    }
 }
 
 QVariant ModeleEcheancier::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
-    return QString(credit::colonnes[static_cast<std::size_t>(section)].titre);
+    if (premiere_ && section == 1)
+        return QString("Date");
+    return QString(credit::colonnes[static_cast<std::size_t>(premiere_ && section > 1 ? section - 1 : section)].titre);
 }
 
-void ModeleEcheancier::afficher(std::vector<credit::Ligne> lignes)
+void ModeleEcheancier::afficher(std::vector<credit::Ligne> lignes, std::optional<credit::Date> premiere,
+                                int periodes_par_an, std::map<int, std::string> evenements)
 {
     beginResetModel();
     lignes_ = std::move(lignes);
+    premiere_ = premiere;
+    periodes_par_an_ = periodes_par_an;
+    evenements_ = std::move(evenements);
     endResetModel();
 }
 

@@ -1,0 +1,38 @@
+#pragma once
+
+// What an independent reference of tests/reference/ printed: blocks of
+// "clé : valeur" lines, one block an offer ("Offre : …") or a buy-back
+// ("Rachat : …"), grouped by the file they came from ("== fichier … ==").
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <map>
+#include <string>
+#include <vector>
+
+inline std::string lire_fichier(const std::filesystem::path& chemin)
+{
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+// "  Échéance : 711,04 €" under "Offre : …" of "== deux-prets.tarvio …" gives
+// attendu(…)["deux-prets.tarvio"][0]["Échéance"] = "711,04 €".
+using Lignes = std::map<std::string, std::string>;
+inline std::map<std::string, std::vector<Lignes>> attendu(const std::filesystem::path& chemin)
+{
+    std::map<std::string, std::vector<Lignes>> a;
+    std::istringstream texte(lire_fichier(chemin));
+    std::string fichier;
+    for (std::string l; std::getline(texte, l);) {
+        if (l.rfind("== ", 0) == 0)
+            fichier = l.substr(3, l.find(' ', 3) - 3);
+        else if (l.rfind("Offre : ", 0) == 0 || l.rfind("Rachat : ", 0) == 0)
+            a[fichier].emplace_back();
+        else if (auto deux_points = l.find(" : "); deux_points != std::string::npos && !a[fichier].empty())
+            a[fichier].back()[l.substr(l.find_first_not_of(' '), deux_points - l.find_first_not_of(' '))] =
+                l.substr(deux_points + 3);
+    }
+    return a;
+}
