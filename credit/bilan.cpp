@@ -4,8 +4,11 @@
 #include "calc/nombres.h"
 #include "credit/argent.h"
 
+#include "credit/plan_evenements.h"
+
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace credit {
 namespace {
@@ -64,6 +67,29 @@ std::vector<std::string> alertes(const Regles& r)
     return a;
 }
 
+namespace {
+
+std::optional<AvecEvenements> avec_evenements(const Offre& offre, const Bilan& contrat)
+{
+    if (offre.pret.evenements.empty())
+        return std::nullopt;
+    Deroulement d = derouler(offre.pret);
+    AvecEvenements a{d.lignes, d.evenements, {}, d.avertissements};
+    for (const EvenementApplique& e : a.appliques)
+        a.descriptions.push_back(decrire(offre.pret.evenements[e.indice]));
+    a.interets = somme(a.lignes, [](const Ligne& l) { return l.interets; });
+    a.assurance = somme(a.lignes, [](const Ligne& l) { return l.assurance; });
+    std::int64_t cout = 0;
+    for (const EvenementApplique& e : a.appliques)
+        cout += e.indemnite + e.frais;
+    a.indemnites_et_frais = en_euros(cout);
+    a.cout_total = en_euros(centimes(a.interets) + centimes(a.assurance) + centimes(contrat.frais) + cout);
+    a.gain = en_euros(centimes(contrat.cout_total) - centimes(a.cout_total));
+    return a;
+}
+
+}  // namespace
+
 Bilan etablir_bilan(const Offre& offre)
 {
     Bilan b;
@@ -82,7 +108,20 @@ Bilan etablir_bilan(const Offre& offre)
                          .annees = double(offre.pret.nb_echeances) / offre.pret.periodes_par_an,
                          .taux_usure = offre.taux_usure,
                          .quoi = "ce prêt"});
+    b.evenements = avec_evenements(offre, b);
     return b;
+}
+
+std::vector<Total> totaux_avec_evenements(const Bilan& b)
+{
+    if (!b.evenements)
+        return {};
+    const AvecEvenements& a = *b.evenements;
+    return {{"evenements_interets", "Total des intérêts", calc::euros(a.interets)},
+            {"evenements_assurance", "Total de l'assurance", calc::euros(a.assurance)},
+            {"evenements_indemnites", "Indemnités et frais des événements", calc::euros(a.indemnites_et_frais)},
+            {"evenements_cout_total", "Coût total du crédit", calc::euros(a.cout_total)},
+            {"gain_net", "Gain net des événements", calc::euros(a.gain)}};
 }
 
 std::vector<Total> totaux(const Bilan& b)
@@ -98,11 +137,12 @@ std::vector<Total> totaux(const Bilan& b)
         {"endettement", "Taux d'endettement", b.endettement ? calc::pour_cent(*b.endettement) : "revenu non saisi"}};
 }
 
-std::vector<Annee> par_annee(const std::vector<Ligne>& lignes, int periodes_par_an)
+std::vector<Annee> par_annee(const std::vector<Ligne>& lignes, int periodes_par_an, std::optional<Date> premiere)
 {
     std::vector<Annee> annees;
     for (const Ligne& l : lignes) {
-        int annee = (l.numero - 1) / std::max(1, periodes_par_an) + 1;
+        int annee = premiere ? int(date_de_ligne(*premiere, l.numero, periodes_par_an).year())
+                             : (l.numero - 1) / std::max(1, periodes_par_an) + 1;
         if (annees.empty() || annees.back().annee != annee)
             annees.push_back({annee, 0, 0, 0, 0});
         Annee& a = annees.back();
@@ -114,18 +154,57 @@ std::vector<Annee> par_annee(const std::vector<Ligne>& lignes, int periodes_par_
     return annees;
 }
 
-std::string texte_csv(const std::vector<Ligne>& lignes)
+std::string champ_csv(const std::string& texte)
 {
-    const calc::Motif decimal("0.00");  // no digit groups: spreadsheets read them as text
+    if (texte.find_first_of(";\"\r\n") == std::string::npos)
+        return texte;
+    std::string cite = "\"";
+    for (char c : texte)
+        cite += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return cite + "\"";
+}
+
+namespace {
+
+const calc::Motif decimal("0.00");  // no digit groups: spreadsheets read them as text
+
+std::string euros_csv(std::int64_t centimes)
+{
+    return decimal(en_euros(centimes));
+}
+
+// Each event and what it cost, then the totals side by side.
+std::string evenements_csv(const Bilan& b)
+{
+    const AvecEvenements& a = *b.evenements;
+    std::string csv = "\r\nÉvénement;Remboursé;Indemnité;Frais;Rentable après l'échéance\r\n";
+    for (std::size_t i = 0; i < a.appliques.size(); ++i) {
+        const EvenementApplique& e = a.appliques[i];
+        csv += champ_csv(a.descriptions[i]) + ";" + euros_csv(e.rembourse) + ";" + euros_csv(e.indemnite) + ";" +
+               euros_csv(e.frais) + ";" + (e.rentable_apres ? std::to_string(*e.rentable_apres) : "") + "\r\n";
+    }
+    csv += "\r\n;Contrat;Avec les événements\r\n";
+    for (auto [titre, contrat, avec] : {std::tuple{"Total des intérêts", b.interets, a.interets},
+                                        {"Total de l'assurance", b.assurance, a.assurance},
+                                        {"Indemnités et frais des événements", 0.0, a.indemnites_et_frais},
+                                        {"Coût total du crédit", b.cout_total, a.cout_total}})
+        csv += std::string(titre) + ";" + decimal(contrat) + ";" + decimal(avec) + "\r\n";
+    return csv + "Gain net des événements;;" + decimal(a.gain) + "\r\n";
+}
+
+}  // namespace
+
+std::string texte_csv(const Bilan& b)
+{
     std::string csv = "\xEF\xBB\xBF";
     auto ligne_csv = [&csv](auto texte) {
         for (const Colonne& c : colonnes)
             csv += texte(c) + (&c == &colonnes.back() ? "\r\n" : ";");
     };
     ligne_csv([](const Colonne& c) { return std::string(c.titre); });
-    for (const Ligne& l : lignes)
+    for (const Ligne& l : b.evenements ? b.evenements->lignes : b.lignes)
         ligne_csv([&](const Colonne& c) { return cellule(l, c, decimal); });
-    return csv;
+    return b.evenements ? csv + evenements_csv(b) : csv;
 }
 
 }  // namespace credit

@@ -4,6 +4,7 @@
 // totals, its TAEG and TAEA, and how it stands against the HCSF rules and the
 // usury threshold.
 
+#include "credit/deroulement.h"
 #include "credit/offre.h"
 
 #include <array>
@@ -18,13 +19,27 @@ namespace credit {
 constexpr int endettement_maxi_pour_cent = 35;
 constexpr int duree_maxi_annees = 25;
 
-struct Bilan {
+// The loan as it will run with its events (see derouler: property credit,
+// the legal clause), beside the contract.
+struct AvecEvenements {
     std::vector<Ligne> lignes;
+    std::vector<EvenementApplique> appliques;
+    std::vector<std::string> descriptions;  // of each applied event, in French (see decrire)
+    std::vector<std::string> avertissements;
+    double interets = 0, assurance = 0;
+    double indemnites_et_frais = 0;  // the penalties and the renegotiations' fees
+    double cout_total = 0;           // interets + assurance + the loan's fees + indemnites_et_frais
+    double gain = 0;                 // the contract's cout_total less this one
+};
+
+struct Bilan {
+    std::vector<Ligne> lignes;  // the contract's
     double interets = 0, assurance = 0, frais = 0, cout_total = 0;  // euros, sums to the cent
     std::optional<double> taeg;                                     // a fraction, unrounded
     std::optional<double> taea;                                     // TAEG minus TAEG without insurance
     std::optional<double> endettement;  // the largest instalment with insurance, brought to a month, over the income
     std::vector<std::string> alertes;   // in French: each rule the offer breaks
+    std::optional<AvecEvenements> evenements;  // none without events
 };
 
 Bilan etablir_bilan(const Offre& offre);
@@ -51,6 +66,8 @@ struct Total {
     std::string legende, texte;
 };
 std::vector<Total> totaux(const Bilan& bilan);
+// The same with the events, to show beside: empty without events.
+std::vector<Total> totaux_avec_evenements(const Bilan& bilan);
 
 // The schedule's columns, as the window, the print and the export head them:
 // the line's number, then amounts, each with where a line holds it.
@@ -75,17 +92,25 @@ std::string cellule(const Ligne& ligne, const Colonne& colonne, F ecrire)
     return colonne.montant ? ecrire(colonne.montant(ligne)) : std::to_string(ligne.numero);
 }
 
-// A year of the schedule, from the first instalment.
+// A year of the schedule: of the loan, from its first instalment, or of the calendar.
 struct Annee {
-    int annee;  // 1 ...
+    int annee;  // 1 ..., or 2027 ...
     double capital, interets, assurance;
     double capital_restant_du;  // at the year's end
 };
 
-std::vector<Annee> par_annee(const std::vector<Ligne>& lignes, int periodes_par_an);
+// By year of the loan; by calendar year when the first instalment is dated.
+std::vector<Annee> par_annee(const std::vector<Ligne>& lignes, int periodes_par_an,
+                             std::optional<Date> premiere = std::nullopt);
 
 // The schedule as French spreadsheets read it: UTF-8 with a byte order mark,
-// semicolons, decimal commas, one heading line, CR LF line ends.
-std::string texte_csv(const std::vector<Ligne>& lignes);
+// semicolons, decimal commas, one heading line, CR LF line ends. With
+// events: the lines as the loan will run, then after an empty line each event
+// with what it cost, then the totals of the contract and with the events.
+std::string texte_csv(const Bilan& bilan);
+
+// A spreadsheet's cell: quoted, its quotes doubled, when it holds a semicolon,
+// a quote or a line end.
+std::string champ_csv(const std::string& texte);
 
 }  // namespace credit

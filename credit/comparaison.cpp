@@ -2,6 +2,7 @@
 
 #include "calc/motif.h"
 #include "calc/nombres.h"
+#include "credit/bilan.h"
 
 #include <algorithm>
 #include <functional>
@@ -117,7 +118,7 @@ std::string texte_csv(const Comparaison& c)
     };
     std::string csv = "\xEF\xBB\xBF";
     for (const std::string& nom : c.noms)
-        csv += ";" + nom;
+        csv += ";" + champ_csv(nom);
     csv += "\r\n";
     for (const Rangee& r : c.rangees) {
         csv += r.titre;

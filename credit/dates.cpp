@@ -27,6 +27,20 @@ std::optional<Date> lire_date(std::string_view texte)
     return d.ok() ? std::optional(d) : std::nullopt;
 }
 
+std::optional<Date> lire_date_francaise(std::string_view texte)
+{
+    while (!texte.empty() && texte.front() == ' ')
+        texte.remove_prefix(1);
+    while (!texte.empty() && texte.back() == ' ')
+        texte.remove_suffix(1);
+    auto barre1 = texte.find('/'), barre2 = texte.rfind('/');
+    if (barre1 == std::string_view::npos || barre1 == barre2)
+        return lire_date(texte);
+    auto sur_deux = [](std::string_view x) { return x.size() == 1 ? "0" + std::string(x) : std::string(x); };
+    return lire_date(std::string(texte.substr(barre2 + 1)) + "-" + sur_deux(texte.substr(barre1 + 1, barre2 - barre1 - 1)) +
+                     "-" + sur_deux(texte.substr(0, barre1)));
+}
+
 std::string ecrire_date(Date date)
 {
     char texte[16];

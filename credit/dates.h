@@ -15,6 +15,8 @@ using Date = std::chrono::year_month_day;
 // other text or a day the calendar lacks.
 std::optional<Date> lire_date(std::string_view texte);
 std::string ecrire_date(Date date);
+// "05/02/2027" (or "5/2/2027") as French readers type it, or the ISO form; none otherwise.
+std::optional<Date> lire_date_francaise(std::string_view texte);
 // "05/02/2027", as French readers write it.
 std::string date_en_francais(Date date);
 

@@ -1,6 +1,8 @@
 #include "credit/offre.h"
 
 #include "calc/nombres.h"
+#include "credit/deroulement.h"
+#include "credit/plan_evenements.h"
 
 #include <cmath>
 #include <tuple>
@@ -102,10 +104,20 @@ Lecture lire_offre(const SaisieOffre& s)
     auto revenu = lire.facultatif(s.revenu_mensuel, 0.01, capital_maxi, "Revenu net mensuel", positif, "€", valable);
     auto usure =
         lire.facultatif(s.taux_usure, 0.01, 100, "Taux d'usure", "tapez un taux en %, par exemple 5,08", "%", valable);
+    pret.premiere_echeance = lire_date_francaise(s.premiere_echeance);
+    if (!vide(s.premiere_echeance) && !pret.premiere_echeance) {
+        l.erreurs.push_back("Première échéance : tapez une date JJ/MM/AAAA, par exemple 05/02/2027, ou laissez vide.");
+        valable = false;
+    }
     if (!valable)
         return l;
     pret.assurances = {{.taux = calc::centieme(assurance.value_or(0)), .base = s.base_assurance}};
     pret.frais = frais;
+    pret.evenements = s.evenements;
+    if (auto d = derouler(pret); !d.erreur.empty()) {
+        l.erreurs.push_back(en_phrase(d.erreur));
+        return l;
+    }
     l.offre = Offre{pret, detail, revenu, usure ? std::optional(calc::centieme(*usure)) : std::nullopt};
     return l;
 }

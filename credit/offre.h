@@ -23,6 +23,8 @@ struct SaisieOffre {
     std::string frais_dossier, frais_garantie, frais_courtage;  // euros; empty for none
     std::string revenu_mensuel;                                 // net, euros; empty when not given
     std::string taux_usure;                                     // per cent a year; empty when not given
+    std::string premiere_echeance;                              // "05/02/2027"; empty for an undated loan
+    std::vector<Evenement> evenements;
 };
 
 struct Offre {
@@ -44,6 +46,8 @@ struct Lecture {
 
 // Rates are read as the decimals typed: "3,45" makes taux_annuel 0.0345.
 // Amounts may come with "€" and rates with "%" after them, as offers print them.
+// Events that cannot happen to the loan (see derouler, on property credit
+// with the legal clause) are errors too.
 Lecture lire_offre(const SaisieOffre& saisie);
 
 }  // namespace credit

@@ -42,6 +42,12 @@ std::string quoi(const Evenement& ev)
 
 }  // namespace
 
+std::string en_phrase(const std::string& dit)
+{
+    const std::string e = "é";
+    return (dit.rfind(e, 0) == 0 ? "É" + dit.substr(e.size()) : dit) + ".";
+}
+
 std::string decrire(const Evenement& ev)
 {
     std::string quand = ev.date ? "le " + date_en_francais(*ev.date)

@@ -18,6 +18,8 @@ struct Planifie {
 
 // "événement 2 : ", to begin what is said of the loan's event of that index.
 std::string nommer(std::size_t indice);
+// What was said of an event ("événement 2 : …") as a sentence of its own: "Événement 2 : ….".
+std::string en_phrase(const std::string& dit);
 
 // What the event is, in French: "après l'échéance 84 : remboursement partiel
 // de 30 000,00 €, durée réduite"; dated, "le 05/02/2034 : ...".

@@ -1,6 +1,8 @@
 #include "report/echeancier_imprime.h"
 
 #include "calc/nombres.h"
+#include "credit/argent.h"
+#include "credit/plan_evenements.h"
 
 namespace rapport {
 namespace {
@@ -52,6 +54,22 @@ std::vector<std::string> description(const credit::Offre& offre)
     };
 }
 
+// Each event with what it cost, then the totals as the loan will run with them.
+std::vector<std::string> evenements(const credit::Bilan& b)
+{
+    const credit::AvecEvenements& a = *b.evenements;
+    std::vector<std::string> texte{"Événements :"};
+    for (std::size_t i = 0; i < a.appliques.size(); ++i) {
+        const credit::EvenementApplique& e = a.appliques[i];
+        texte.push_back("  " + a.descriptions[i] + " (indemnité " + calc::euros(credit::en_euros(e.indemnite)) +
+                        ", frais " + calc::euros(credit::en_euros(e.frais)) + ")");
+    }
+    texte.push_back("Avec les événements :");
+    for (const credit::Total& t : credit::totaux_avec_evenements(b))
+        texte.push_back("  " + t.legende + " : " + t.texte);
+    return texte;
+}
+
 }  // namespace
 
 Document echeancier(const credit::Offre& offre, const credit::Bilan& bilan, const std::string& date)
@@ -59,17 +77,25 @@ Document echeancier(const credit::Offre& offre, const credit::Bilan& bilan, cons
     Document d;
     d.titre = "Tableau d'amortissement du " + date;
     d.avant = description(offre);
+    if (offre.pret.premiere_echeance)
+        d.avant.push_back("Première échéance : " + credit::date_en_francais(*offre.pret.premiere_echeance));
     for (const credit::Total& t : credit::totaux(bilan))
         d.avant.push_back(t.legende + " : " + t.texte);
+    if (bilan.evenements)
+        for (std::string& ligne : evenements(bilan))
+            d.avant.push_back(std::move(ligne));
     for (const credit::Colonne& c : credit::colonnes)
         d.en_tetes.push_back(c.titre);
-    for (const credit::Ligne& l : bilan.lignes) {
+    for (const credit::Ligne& l : bilan.evenements ? bilan.evenements->lignes : bilan.lignes) {
         std::vector<std::string> cellules;
         for (const credit::Colonne& c : credit::colonnes)
             cellules.push_back(credit::cellule(l, c, calc::montant));
         d.lignes.push_back(std::move(cellules));
     }
     d.apres = bilan.alertes;
+    if (bilan.evenements)
+        for (const std::string& a : bilan.evenements->avertissements)
+            d.apres.push_back(credit::en_phrase(a));
     return d;
 }
 

@@ -2,10 +2,12 @@
 // the horizon, offers added from the schedule, and every way of closing with changes.
 #include "fenetre_test.h"
 
+#include "comparaison/fenetre_comparaison.h"
 #include "credit/fichier_dossier.h"
 #include "echeancier/graphique.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -280,4 +282,45 @@ TEST_F(Comparaison, LEcheancierDeLOffreChoisieLaSuit)
     EXPECT_FALSE(comparaison()->findChild<QWidget*>("EcheancierOffre"));
     capteur.reponse = QMessageBox::Discard;
     comparaison()->close();
+}
+
+// A repayment typed in the chosen offer's loan: its column counts it, the offer's schedule
+// marks it, the saved dossier keeps it; editing another field keeps the event and the date.
+TEST_F(Comparaison, UnEvenementTapeDansLOffreCompteEtSEnregistre)
+{
+    ASSERT_TRUE(fenetre->ouvrir_dossier(croisees));
+    EXPECT_EQ(cellule("Gain net des événements", 0).toString(), "—");
+    QWidget* pret = comparaison()->findChild<QWidget*>("offre")->findChild<QTabWidget*>("prets")->widget(0);
+    CapteurMessages capteur;
+    capteur.dialogue = [](QDialog* d) {
+        d->findChild<QLineEdit*>("apres_echeance")->setText("96");
+        d->findChild<QComboBox*>("type")->setCurrentIndex(1);  // remboursement total
+        d->accept();
+    };
+    QTest::keyClicks(pret->findChild<QLineEdit*>("date_premiere_echeance"), "05/02/2027");
+    QTest::mouseClick(pret->findChild<QPushButton*>("ajouter_evenement"), Qt::LeftButton);
+    EXPECT_EQ(pret->findChild<QListWidget*>("liste_evenements")->count(), 1);
+    EXPECT_EQ(comparaison()->findChild<QLabel*>("erreurs_offre")->text(), "");
+    EXPECT_NE(cellule("Gain net des événements", 0).toString(), "—");
+    EXPECT_EQ(cellule("Coût à 8 ans", 0), cellule("Coût total du crédit", 0));  // repaid at 8 years
+    QTest::keyClicks(pret->findChild<QLineEdit*>("taux"), "5");  // 3,15 %: another field typed
+    auto* fenetre_comparaison = static_cast<FenetreComparaison*>(comparaison());
+    const credit::Pret& p = fenetre_comparaison->dossier().offres[0].prets[0];
+    ASSERT_EQ(p.evenements.size(), 1u);
+    EXPECT_EQ(p.evenements[0].sorte, credit::SorteEvenement::remboursement_total);
+    ASSERT_TRUE(p.premiere_echeance);
+
+    QTest::mouseClick(comparaison()->findChild<QPushButton*>("echeancier"), Qt::LeftButton);
+    auto* lignes = comparaison()->findChild<QWidget*>("EcheancierOffre")->findChild<QTableView*>("tableau_pret1");
+    EXPECT_EQ(lignes->model()->rowCount(), 96);
+    EXPECT_EQ(lignes->model()->index(95, 1).data().toString(), "05/01/2035");
+
+    QTemporaryDir dossier;
+    capteur.fichier = dossier.filePath("avec-evenement.tarvio");
+    comparaison()->findChild<QAction*>("mnenregistrer_sous")->trigger();
+    QFile fichier(capteur.fichier);
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    auto relu = credit::lire_dossier(fichier.readAll().toStdString());
+    ASSERT_TRUE(relu.dossier) << relu.erreur;
+    EXPECT_EQ(*relu.dossier, fenetre_comparaison->dossier());
 }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -167,4 +168,46 @@ TEST_F(Echeancier, ExporteUnCsvPourUnTableur)
     EXPECT_EQ(lignes.at(1), "1;84,90;2,88;82,02;0,00;84,90;917,98\r");  // 2,875 € of interest, rounded up
     EXPECT_EQ(lignes.size(), 14);
     EXPECT_TRUE(capteur.vus.empty());
+}
+
+// An early repayment typed through its dialog: the table runs with it, the line it follows
+// marked, dated; its totals beside the contract's (tests/reference/evenements/attendu.txt,
+// "Réduire la durée"). An event the loan cannot have is named and stays in the list.
+TEST_F(Echeancier, UnRemboursementAnticipeSesLignesEtSonGain)
+{
+    QWidget* e = ouvrir();
+    for (auto [nom, texte] : {std::pair{"montant", "250000"}, {"taux", "3,6"}, {"nombre", "240"},
+                              {"taux_assurance", "0,3"}, {"frais_dossier", "1000"}, {"frais_garantie", "3000"},
+                              {"premiere_echeance", "31/01/2027"}})
+        dans(e, nom)->setText(texte);
+    EXPECT_FALSE(dans<QWidget>(e, "avec_evenements")->isVisibleTo(e));
+    CapteurMessages capteur;
+    QString apres = "84";
+    capteur.dialogue = [&](QDialog* d) {
+        d->findChild<QLineEdit*>("apres_echeance")->setText(apres);
+        d->findChild<QLineEdit*>("montant")->setText("30000");
+        d->accept();
+    };
+    QTest::mouseClick(dans<QPushButton>(e, "ajouter_evenement"), Qt::LeftButton);
+    EXPECT_TRUE(dans<QWidget>(e, "avec_evenements")->isVisibleTo(e));
+    EXPECT_EQ(dans<QLabel>(e, "gain_net")->text(), "17 129,25 €");
+    EXPECT_EQ(dans<QLabel>(e, "evenements_indemnites")->text(), "540,00 €");
+    EXPECT_EQ(dans<QLabel>(e, "evenements_cout_total")->text(), "102 937,45 €");
+    EXPECT_EQ(lignes(e), 209);
+    QAbstractItemModel* modele = e->findChild<QTableView*>("tableau")->model();
+    EXPECT_EQ(modele->headerData(1, Qt::Horizontal).toString(), "Date");
+    EXPECT_EQ(cellule(e, 1, 1), "28/02/2027");
+    EXPECT_EQ(cellule(e, 84, 7), "151 015,28");  // line 85, the capital owed after it
+    EXPECT_TRUE(modele->index(83, 0).data(Qt::ToolTipRole).toString().contains("remboursement partiel de 30 000,00 €"));
+    EXPECT_FALSE(modele->index(84, 0).data(Qt::ToolTipRole).isValid());
+
+    apres = "300";
+    QTest::mouseClick(dans<QPushButton>(e, "ajouter_evenement"), Qt::LeftButton);
+    EXPECT_EQ(dans<QLabel>(e, "etat")->text(),
+              "Événement 2 : la dernière échéance du prêt est la 209e : plus rien n'est dû après l'échéance 300.");
+    auto* liste = dans<QListWidget>(e, "liste_evenements");
+    ASSERT_EQ(liste->count(), 2);
+    liste->setCurrentRow(1);
+    QTest::mouseClick(dans<QPushButton>(e, "supprimer_evenement"), Qt::LeftButton);
+    EXPECT_EQ(dans<QLabel>(e, "gain_net")->text(), "17 129,25 €");
 }

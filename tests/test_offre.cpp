@@ -183,7 +183,7 @@ TEST(Exports, CsvPourUnTableurEtDocumentImprime)
 {
     Offre o = lire(publiee());
     Bilan b = etablir_bilan(o);
-    std::string csv = texte_csv(b.lignes);
+    std::string csv = texte_csv(b);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     std::size_t fin_en_tete = csv.find("\r\n");
     EXPECT_EQ(csv.substr(3, fin_en_tete - 3),
@@ -199,4 +199,44 @@ TEST(Exports, CsvPourUnTableurEtDocumentImprime)
               (std::vector<std::string>{"1", "948,42", "500,00", "448,42", "50,00", "998,42", "199 551,58"}));
     EXPECT_NE(std::find(d.avant.begin(), d.avant.end(), "TAEG : 3,53 %"), d.avant.end());
     EXPECT_NE(std::find(d.avant.begin(), d.avant.end(), "Assurance : 0,30 % par an du capital initial"), d.avant.end());
+}
+
+// With events the CSV and the print carry the lines as the loan will run, each event with its
+// penalty, and the totals beside the contract's; an event the loan cannot have is an error
+// of the offer, named; a cell holding a semicolon is quoted.
+TEST(Exports, AvecDesEvenementsEtUnEvenementImpossible)
+{
+    SaisieOffre s{.montant = "1000", .taux = "3", .nombre = "12"};
+    s.evenements = {{.apres_echeance = 6, .montant = 100},
+                    {.sorte = SorteEvenement::assurance,
+                     .apres_echeance = 6,
+                     .assurances = {{.taux = 0.003}, {.taux = 0.003, .quotite = 0.5}}}};
+    Offre o = lire(s);
+    Bilan b = etablir_bilan(o);
+    ASSERT_TRUE(b.evenements);
+    std::string csv = texte_csv(b);
+    // Six months' interest on 100 € at 3 %: 1,50 €, below 3 % of the 503,77 € owed; 10 % of
+    // the capital: warned about.
+    for (const char* attendu :
+         {"\r\nÉvénement;Remboursé;Indemnité;Frais;Rentable après l'échéance\r\n"
+          "après l'échéance 6 : remboursement partiel de 100,00 €, durée réduite;100,00;1,50;0,00;\r\n",
+          "\r\n\"après l'échéance 6 : nouvelle assurance : 0,3 % du capital initial ; 0,3 % du capital initial à 50 %\";"
+          "0,00;0,00;0,00;\r\n",
+          "\r\nIndemnités et frais des événements;0,00;1,50\r\n"})
+        EXPECT_NE(csv.find(attendu), std::string::npos) << attendu;
+    std::size_t lignes = b.evenements->lignes.size();
+    EXPECT_LT(lignes, 12u);
+    EXPECT_EQ(csv.find("\r\n" + std::to_string(lignes) + ";"), csv.rfind("\r\n" + std::to_string(lignes) + ";"));
+
+    rapport::Document d = rapport::echeancier(o, b, "07/12/2026");
+    EXPECT_EQ(d.lignes.size(), lignes);
+    EXPECT_NE(std::find(d.avant.begin(), d.avant.end(), "  Indemnités et frais des événements : 1,50 €"), d.avant.end());
+    EXPECT_EQ(d.apres, (std::vector<std::string>{"Événement 1 : un remboursement partiel de 10 % du capital emprunté ou "
+                                                  "moins peut être refusé par le contrat."}));
+
+    s.evenements[0].montant = 600;
+    Lecture refus = lire_offre(s);
+    EXPECT_FALSE(refus.offre);
+    EXPECT_EQ(refus.erreurs, (std::vector<std::string>{"Événement 1 : le montant remboursé (600,00 €) dépasse le capital "
+                                                       "restant dû après l'échéance 6 (503,77 €)."}));
 }

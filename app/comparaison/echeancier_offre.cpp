@@ -2,7 +2,6 @@
 
 #include "commun/textes.h"
 #include "credit/deroulement.h"
-#include "credit/plan_evenements.h"
 #include "echeancier/modele_echeancier.h"
 
 #include <QLabel>
@@ -47,12 +46,9 @@ void EcheancierOffre::montrer(const credit::OffreBancaire& offre)
     for (int i = 0; i < prets_->count(); ++i) {
         const credit::Pret& pret = offre.prets[static_cast<std::size_t>(i)];
         credit::Deroulement d = credit::derouler(pret, offre.credit, offre.indemnites);
-        std::map<int, std::string> marques;
-        for (const credit::EvenementApplique& e : d.evenements)
-            marques[e.apres] += (marques[e.apres].empty() ? "" : " ; ") + credit::decrire(pret.evenements[e.indice]);
         auto* tableau = static_cast<QTableView*>(prets_->widget(i));
         static_cast<ModeleEcheancier*>(tableau->model())
-            ->afficher(std::move(d.lignes), pret.premiere_echeance, pret.periodes_par_an, std::move(marques));
+            ->afficher(std::move(d.lignes), pret.premiere_echeance, pret.periodes_par_an, marques(d.evenements, pret));
         for (const std::string& a : d.avertissements)
             avertissements << QString("Prêt %1, ").arg(i + 1) + q(a) + ".";
     }

@@ -8,6 +8,7 @@
 #include "comparaison/editeur_pret.h"
 #include "credit/deroulement.h"
 
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -89,7 +90,11 @@ QWidget* EditeurOffre::creer_prets()
 EditeurPret* EditeurOffre::ajouter_onglet()
 {
     auto* pret = new EditeurPret;
-    prets_->addTab(pret, QString("Prêt %1").arg(prets_->count() + 1));
+    auto* defilement = new QScrollArea;  // a loan's fields and events outgrow the column
+    defilement->setWidget(pret);
+    defilement->setWidgetResizable(true);
+    defilement->setFrameShape(QFrame::NoFrame);
+    prets_->addTab(defilement, QString("Prêt %1").arg(prets_->count() + 1));
     connect(pret, &EditeurPret::modifie, this, &EditeurOffre::lire);
     return pret;
 }
@@ -120,7 +125,7 @@ void EditeurOffre::lire()
     o.prets.clear();
     for (int i = 0; i < prets_->count(); ++i) {
         LecteurDeFormulaire du_pret(QString("Prêt %1").arg(i + 1));
-        auto p = static_cast<EditeurPret*>(prets_->widget(i))->lire(du_pret);
+        auto p = static_cast<EditeurPret*>(static_cast<QScrollArea*>(prets_->widget(i))->widget())->lire(du_pret);
         l.erreurs << du_pret.erreurs;
         if (p)
             o.prets.push_back(*p);

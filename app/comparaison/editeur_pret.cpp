@@ -4,7 +4,6 @@
 #include "commun/formulaire.h"
 #include "commun/textes.h"
 #include "echeancier/champs_pret.h"
-#include "echeancier/dialogue_evenement.h"
 #include "echeancier/editeur_evenements.h"
 
 namespace {
@@ -57,7 +56,7 @@ std::optional<credit::Pret> EditeurPret::lire(LecteurDeFormulaire& l) const
             p.assurances.push_back(*a);
     bool date_fausse = false;
     if (!premiere_echeance_->text().trimmed().isEmpty()) {
-        p.premiere_echeance = lire_date_tapee(premiere_echeance_->text());
+        p.premiere_echeance = credit::lire_date_francaise(texte(premiere_echeance_));
         date_fausse = !p.premiere_echeance;
         if (date_fausse)
             l.erreurs << l.lieu() + " : « " + premiere_echeance_->accessibleName() +

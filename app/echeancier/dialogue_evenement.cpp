@@ -16,16 +16,6 @@ const char* const montant_en_euros = "un montant en euros";
 
 }  // namespace
 
-std::optional<credit::Date> lire_date_tapee(const QString& texte)
-{
-    QStringList parties = texte.trimmed().split('/');
-    if (parties.size() == 3 && parties[0].size() <= 2 && parties[1].size() <= 2)
-        return credit::lire_date(QString("%1-%2-%3")
-                                     .arg(parties[2], parties[1].rightJustified(2, '0'), parties[0].rightJustified(2, '0'))
-                                     .toStdString());
-    return credit::lire_date(texte.trimmed().toStdString());
-}
-
 DialogueEvenement::DialogueEvenement(QWidget* parent, const credit::Evenement& ev) : QDialog(parent), evenement_(ev)
 {
     setObjectName("DialogueEvenement");
@@ -107,7 +97,7 @@ std::optional<credit::Evenement> DialogueEvenement::lire(QStringList& erreurs) c
     LecteurDeFormulaire l("Événement");
     credit::Evenement ev{.sorte = valeur_choisie<Sorte>(type_)};
     if (!date_->text().trimmed().isEmpty()) {
-        ev.date = lire_date_tapee(date_->text());
+        ev.date = credit::lire_date_francaise(texte(date_));
         if (!ev.date)
             l.erreurs << "Événement : « " + date_->accessibleName() + " » doit être une date écrite JJ/MM/AAAA.";
     } else {

@@ -37,6 +37,3 @@ private:
     ChampsCouverture couvertures_[2];
     QLabel* erreurs_;
 };
-
-// "05/02/2027" or "2027-02-05"; none for anything else.
-std::optional<credit::Date> lire_date_tapee(const QString& texte);

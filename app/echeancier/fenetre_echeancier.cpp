@@ -7,6 +7,7 @@
 #include "commun/textes.h"
 #include "echeancier/formulaire_offre.h"
 #include "echeancier/graphique.h"
+#include "credit/plan_evenements.h"
 #include "echeancier/modele_echeancier.h"
 #include "impression/document_imprime.h"
 #include "impression/impression.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableView>
@@ -31,7 +33,12 @@ FenetreEcheancier::FenetreEcheancier(QWidget* parent) : QWidget(parent, Qt::Wind
     setWindowTitle("Tableau d'amortissement");
     formulaire_ = new FormulaireOffre;
     auto* mise_en_page = new QHBoxLayout(this);
-    mise_en_page->addWidget(formulaire_);
+    auto* defilement = new QScrollArea;  // the form with its events outgrows small screens
+    defilement->setWidget(formulaire_);
+    defilement->setWidgetResizable(true);
+    defilement->setFrameShape(QFrame::NoFrame);
+    defilement->setMinimumWidth(formulaire_->sizeHint().width() + 20);
+    mise_en_page->addWidget(defilement);
     mise_en_page->addWidget(creer_resultats(), 1);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     // Quitting from here quits the program, as from the main window, which asks first.
@@ -50,7 +57,10 @@ QWidget* FenetreEcheancier::creer_resultats()
     etat_->setWordWrap(true);
     etat_->setAccessibleName("État du calcul");
     v->addWidget(etat_);
-    v->addWidget(creer_totaux());
+    auto* totaux = new QHBoxLayout;
+    totaux->addWidget(creer_totaux());
+    totaux->addWidget(creer_totaux_avec_evenements());
+    v->addLayout(totaux);
     alertes_ = new QLabel;
     alertes_->setObjectName("alertes");
     alertes_->setWordWrap(true);
@@ -74,6 +84,27 @@ QWidget* FenetreEcheancier::creer_totaux()
         f->addRow(q(total.legende) + " :", valeur);
         totaux_.insert(total.nom, valeur);
     }
+    return boite;
+}
+
+// Beside the contract's, shown while the loan has events.
+QWidget* FenetreEcheancier::creer_totaux_avec_evenements()
+{
+    auto* boite = new QGroupBox("Avec les événements");
+    boite->setObjectName("avec_evenements");
+    auto* f = new QFormLayout(boite);
+    credit::Bilan exemple;
+    exemple.evenements.emplace();
+    for (const credit::Total& total : credit::totaux_avec_evenements(exemple)) {
+        auto* valeur = new QLabel;
+        valeur->setObjectName(total.nom);
+        valeur->setAccessibleName(q(total.legende) + " avec les événements");
+        valeur->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        f->addRow(q(total.legende) + " :", valeur);
+        totaux_.insert(total.nom, valeur);
+    }
+    boite->hide();
+    avec_evenements_ = boite;
     return boite;
 }
 
@@ -147,22 +178,46 @@ void FenetreEcheancier::afficher(const credit::Offre& offre)
     dire(note_, Qt::black);
     for (const credit::Total& total : credit::totaux(bilan_))
         totaux_.value(total.nom)->setText(q(total.texte));
+    for (const credit::Total& total : credit::totaux_avec_evenements(bilan_))
+        totaux_.value(total.nom)->setText(q(total.texte));
+    avec_evenements_->setVisible(bilan_.evenements.has_value());
     QStringList alertes;
     for (const std::string& a : bilan_.alertes)
         alertes << q(a);
+    if (bilan_.evenements)
+        for (const std::string& a : bilan_.evenements->avertissements)
+            alertes << q(credit::en_phrase(a));
     alertes_->setText(alertes.join('\n'));
-    modele_->afficher(bilan_.lignes);
+    montrer_les_lignes();
     tracer_graphique();
     for (QPushButton* b : {comparer_, exporter_, apercu_, imprimer_})
         b->setEnabled(true);
 }
 
+// The loan as it will run: with its events, each marked on the line it follows.
+void FenetreEcheancier::montrer_les_lignes()
+{
+    if (!bilan_.evenements)
+        return modele_->afficher(bilan_.lignes, offre_->pret.premiere_echeance, offre_->pret.periodes_par_an);
+    modele_->afficher(bilan_.evenements->lignes, offre_->pret.premiere_echeance, offre_->pret.periodes_par_an,
+                      marques(bilan_.evenements->appliques, offre_->pret));
+}
+
 // Only while it shows: drawn on each keystroke, it would double the time to answer one.
 void FenetreEcheancier::tracer_graphique()
 {
-    if (graphique_ && graphique_->isVisible())
-        graphique_->afficher(offre_ ? credit::par_annee(bilan_.lignes, offre_->pret.periodes_par_an)
-                                    : std::vector<credit::Annee>());
+    if (!graphique_ || !graphique_->isVisible())
+        return;
+    if (!offre_)
+        return graphique_->afficher({}, {});
+    const credit::Pret& p = offre_->pret;
+    auto annees = [&p](const std::vector<credit::Ligne>& lignes) {
+        return credit::par_annee(lignes, p.periodes_par_an, p.premiere_echeance);
+    };
+    if (bilan_.evenements)
+        graphique_->afficher(annees(bilan_.evenements->lignes), annees(bilan_.lignes));
+    else
+        graphique_->afficher(annees(bilan_.lignes), {});
 }
 
 void FenetreEcheancier::dire(const QString& texte, const QColor& couleur)
@@ -178,6 +233,7 @@ void FenetreEcheancier::effacer(const QString& pourquoi, const QColor& couleur)
     dire(pourquoi, couleur);
     for (QLabel* total : totaux_)
         total->setText("—");
+    avec_evenements_->hide();
     alertes_->clear();
     modele_->afficher({});
     tracer_graphique();
@@ -195,7 +251,7 @@ void FenetreEcheancier::exporter()
     if (!chemin.endsWith(".csv", Qt::CaseInsensitive))
         chemin += ".csv";
     QSaveFile fichier(chemin);
-    std::string csv = credit::texte_csv(bilan_.lignes);
+    std::string csv = credit::texte_csv(bilan_);
     if (fichier.open(QIODevice::WriteOnly) && fichier.write(csv.data(), qint64(csv.size())) == qint64(csv.size()) &&
         fichier.commit())
         return;

@@ -32,12 +32,14 @@ public:
 private:
     QWidget* creer_resultats();
     QWidget* creer_totaux();
+    QWidget* creer_totaux_avec_evenements();
     QWidget* creer_onglets();
     QLayout* creer_boutons();
 
     void recalculer();
     void afficher(const credit::Offre& offre);
     void effacer(const QString& pourquoi, const QColor& couleur);
+    void montrer_les_lignes();
     void tracer_graphique();
     void dire(const QString& texte, const QColor& couleur);
     void exporter();
@@ -46,7 +48,8 @@ private:
 
     FormulaireOffre* formulaire_;
     QLabel* etat_;
-    QHash<QString, QLabel*> totaux_;  // by the names of credit::totaux
+    QHash<QString, QLabel*> totaux_;  // by the names of credit::totaux and totaux_avec_evenements
+    QWidget* avec_evenements_;
     QLabel* alertes_;
     ModeleEcheancier* modele_;
     Graphique* graphique_;

@@ -4,6 +4,7 @@
 #include "commun/formulaire.h"
 #include "commun/textes.h"
 #include "echeancier/champs_pret.h"
+#include "echeancier/editeur_evenements.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -27,6 +28,7 @@ FormulaireOffre::FormulaireOffre(QWidget* parent) : QWidget(parent)
     colonne->setContentsMargins(0, 0, 0, 0);
     colonne->addWidget(creer_pret());
     colonne->addWidget(creer_assurance_et_frais());
+    colonne->addWidget(creer_evenements());
     colonne->addWidget(creer_situation());
     colonne->addStretch();
     for (QLineEdit* c : findChildren<QLineEdit*>())
@@ -40,6 +42,17 @@ QWidget* FormulaireOffre::creer_pret()
     QFormLayout* f;
     QGroupBox* boite = groupe("Le prêt", f);
     pret_ = creer_champs_pret(f);
+    premiere_echeance_ = champ(f, "premiere_echeance", "Première échéance le (facultatif)", "JJ/MM/AAAA");
+    return boite;
+}
+
+QWidget* FormulaireOffre::creer_evenements()
+{
+    auto* boite = new QGroupBox("La vie du prêt");
+    auto* v = new QVBoxLayout(boite);
+    evenements_ = new EditeurEvenements;
+    v->addWidget(evenements_);
+    connect(evenements_, &EditeurEvenements::modifie, this, &FormulaireOffre::modifie);
     return boite;
 }
 
@@ -87,6 +100,8 @@ credit::SaisieOffre FormulaireOffre::saisie() const
     s.frais_courtage = texte(frais_courtage_);
     s.revenu_mensuel = texte(revenu_);
     s.taux_usure = texte(taux_usure_);
+    s.premiere_echeance = texte(premiere_echeance_);
+    s.evenements = evenements_->evenements();
     return s;
 }
 

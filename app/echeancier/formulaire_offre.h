@@ -6,11 +6,12 @@
 
 #include <QWidget>
 
+class EditeurEvenements;
 class QComboBox;
 class QLineEdit;
 
-// The fields of one offer, in three groups: the loan, its insurance and
-// fees, the borrower's situation. Each list item carries its value.
+// The fields of one offer, in groups: the loan, its insurance and fees, its
+// events, the borrower's situation. Each list item carries its value.
 class FormulaireOffre : public QWidget {
     Q_OBJECT
 
@@ -29,9 +30,12 @@ private:
     QWidget* creer_pret();
     QWidget* creer_assurance_et_frais();
     QWidget* creer_situation();
+    QWidget* creer_evenements();
 
     ChampsPret pret_;
     QLineEdit* taux_assurance_;
     QLineEdit *frais_dossier_, *frais_garantie_, *frais_courtage_, *revenu_, *taux_usure_;
     QComboBox* base_assurance_;
+    QLineEdit* premiere_echeance_;
+    EditeurEvenements* evenements_;
 };

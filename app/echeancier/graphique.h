@@ -7,13 +7,14 @@
 #include <vector>
 
 // The schedule's chart: capital, interest and insurance paid each year,
-// stacked, and the capital still owed. It lives in a module of its own,
+// stacked, and the capital still owed; with events, the contract's too. It lives in a module of its own,
 // loaded the first time a chart is asked for, so that the chart library
 // costs the program's start-up nothing.
 class Graphique : public QWidget {
 public:
     using QWidget::QWidget;
-    virtual void afficher(const std::vector<credit::Annee>& annees) = 0;
+    // `contrat`: the years without the events, empty when there are none.
+    virtual void afficher(const std::vector<credit::Annee>& annees, const std::vector<credit::Annee>& contrat) = 0;
 };
 
 // The comparison's chart: each offer's cost if repaid after 1, 2, ... years,

@@ -32,8 +32,11 @@ public:
         }
         restant_->setName("Capital restant dû");
         restant_->setPen(QPen(QColor(160, 20, 40), 2));
+        restant_contrat_->setName("Capital restant dû sans les événements");
+        restant_contrat_->setPen(QPen(QColor(160, 20, 40), 1, Qt::DashLine));
         graphique_->addSeries(barres_);
         graphique_->addSeries(restant_);
+        graphique_->addSeries(restant_contrat_);
         annees_->setTitleText("Année");
         par_an_->setTitleText("Payé dans l'année (€)");
         du_->setTitleText("Capital restant dû (€)");
@@ -44,23 +47,32 @@ public:
         graphique_->addAxis(du_, Qt::AlignRight);
         barres_->attachAxis(annees_);
         barres_->attachAxis(par_an_);
-        restant_->attachAxis(annees_);
-        restant_->attachAxis(du_);
+        for (QLineSeries* serie : {restant_, restant_contrat_}) {
+            serie->attachAxis(annees_);
+            serie->attachAxis(du_);
+        }
     }
 
-    void afficher(const std::vector<credit::Annee>& annees) override
+    void afficher(const std::vector<credit::Annee>& annees, const std::vector<credit::Annee>& contrat) override
     {
         QStringList noms;
         QList<qreal> capital, interets, assurance;
-        QList<QPointF> restant;
+        QList<QPointF> restant, restant_contrat;
         qreal plus_haute = 0, plus_du = 0;
         for (const credit::Annee& a : annees) {
-            noms << QString::number(a.annee);
             capital << a.capital, interets << a.interets, assurance << a.assurance;
             restant << QPointF(restant.size(), a.capital_restant_du);
             plus_haute = std::max(plus_haute, a.capital + a.interets + a.assurance);
             plus_du = std::max(plus_du, a.capital_restant_du + a.capital);
         }
+        for (const credit::Annee& a : contrat) {
+            restant_contrat << QPointF(restant_contrat.size(), a.capital_restant_du);
+            plus_du = std::max(plus_du, a.capital_restant_du + a.capital);
+        }
+        for (const credit::Annee& a : contrat.size() > annees.size() ? contrat : annees)
+            noms << QString::number(a.annee);
+        restant_contrat_->replace(restant_contrat);
+        restant_contrat_->setVisible(!contrat.empty());
         for (auto [serie, valeurs] :
              {std::pair{capital_, &capital}, {interets_, &interets}, {assurance_, &assurance}}) {
             serie->remove(0, serie->count());
@@ -82,6 +94,7 @@ private:
     QBarSet* interets_ = new QBarSet("Intérêts");
     QBarSet* assurance_ = new QBarSet("Assurance");
     QLineSeries* restant_ = new QLineSeries;
+    QLineSeries* restant_contrat_ = new QLineSeries;
     QBarCategoryAxis* annees_ = new QBarCategoryAxis;
     QValueAxis* par_an_ = new QValueAxis;
     QValueAxis* du_ = new QValueAxis;

@@ -3,6 +3,7 @@
 #include "calc/nombres.h"
 #include "commun/textes.h"
 #include "credit/bilan.h"
+#include "credit/plan_evenements.h"
 
 #include <QColor>
 #include <QHeaderView>
@@ -62,6 +63,14 @@ void ModeleEcheancier::afficher(std::vector<credit::Ligne> lignes, std::optional
     periodes_par_an_ = periodes_par_an;
     evenements_ = std::move(evenements);
     endResetModel();
+}
+
+std::map<int, std::string> marques(const std::vector<credit::EvenementApplique>& appliques, const credit::Pret& pret)
+{
+    std::map<int, std::string> m;
+    for (const credit::EvenementApplique& e : appliques)
+        m[e.apres] += (m[e.apres].empty() ? "" : " ; ") + credit::decrire(pret.evenements[e.indice]);
+    return m;
 }
 
 QTableView* creer_tableau_echeancier(const QString& nom)

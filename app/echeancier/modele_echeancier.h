@@ -1,6 +1,6 @@
 #pragma once
 
-#include "credit/echeancier.h"
+#include "credit/deroulement.h"
 
 #include <QAbstractTableModel>
 
@@ -35,6 +35,9 @@ private:
     int periodes_par_an_ = 12;
     std::map<int, std::string> evenements_;
 };
+
+// What the model marks: each applied event's description, by the line it follows.
+std::map<int, std::string> marques(const std::vector<credit::EvenementApplique>& appliques, const credit::Pret& pret);
 
 // A read-only view of a ModeleEcheancier of its own, its columns sized once
 // for the widest amount: no row or column is measured on each keystroke. Tab
