@@ -75,8 +75,14 @@ std::optional<AvecEvenements> avec_evenements(const Offre& offre, const Bilan& c
         return std::nullopt;
     Deroulement d = derouler(offre.pret);
     AvecEvenements a{d.lignes, d.evenements, {}, d.avertissements};
-    for (const EvenementApplique& e : a.appliques)
-        a.descriptions.push_back(decrire(offre.pret.evenements[e.indice]));
+    for (const EvenementApplique& e : a.appliques) {
+        const Evenement& ev = offre.pret.evenements[e.indice];
+        a.descriptions.push_back(decrire(ev));
+        if (ev.sorte == SorteEvenement::taux || ev.sorte == SorteEvenement::assurance)
+            a.rentabilites.push_back(en_phrase(nommer(e.indice) + (e.rentable_apres ? "rentable après l'échéance " +
+                                                                                         std::to_string(*e.rentable_apres)
+                                                                                   : "jamais rentable")));
+    }
     a.interets = somme(a.lignes, [](const Ligne& l) { return l.interets; });
     a.assurance = somme(a.lignes, [](const Ligne& l) { return l.assurance; });
     std::int64_t cout = 0;

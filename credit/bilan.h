@@ -26,6 +26,8 @@ struct AvecEvenements {
     std::vector<EvenementApplique> appliques;
     std::vector<std::string> descriptions;  // of each applied event, in French (see decrire)
     std::vector<std::string> avertissements;
+    // Of each rate change and insurance switch: "Événement 2 : rentable après l'échéance 57."
+    std::vector<std::string> rentabilites;
     double interets = 0, assurance = 0;
     double indemnites_et_frais = 0;  // the penalties and the renegotiations' fees
     double cout_total = 0;           // interets + assurance + the loan's fees + indemnites_et_frais

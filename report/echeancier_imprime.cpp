@@ -64,6 +64,7 @@ std::vector<std::string> evenements(const credit::Bilan& b)
         texte.push_back("  " + a.descriptions[i] + " (indemnité " + calc::euros(credit::en_euros(e.indemnite)) +
                         ", frais " + calc::euros(credit::en_euros(e.frais)) + ")");
     }
+    texte.insert(texte.end(), a.rentabilites.begin(), a.rentabilites.end());
     texte.push_back("Avec les événements :");
     for (const credit::Total& t : credit::totaux_avec_evenements(b))
         texte.push_back("  " + t.legende + " : " + t.texte);

@@ -324,3 +324,32 @@ TEST_F(Comparaison, UnEvenementTapeDansLOffreCompteEtSEnregistre)
     ASSERT_TRUE(relu.dossier) << relu.erreur;
     EXPECT_EQ(*relu.dossier, fenetre_comparaison->dossier());
 }
+
+// A buy-back weighed as its terms are typed (tests/reference/evenements/attendu.txt,
+// rachat-immobilier.json), then added to the dossier as an offer of its own.
+TEST_F(Comparaison, UnRachatSeChiffreEtDevientUneOffre)
+{
+    ASSERT_TRUE(fenetre->ouvrir_dossier(QString(TARVIO_REFERENCES) + "/../evenements/renegociation.tarvio"));
+    comparaison()->findChild<QListWidget*>("offres")->setCurrentRow(2);
+    CapteurMessages capteur;
+    QString resultat;
+    capteur.dialogue = [&](QDialog* d) {
+        for (auto [nom, texte] : {std::pair{"apres_echeance", "48"}, {"taux_rachat", "3,1"}, {"nombre_rachat", "252"},
+                                  {"frais_rachat", "1500"}, {"assurance_rachat1_taux", "0,12"}})
+            d->findChild<QLineEdit*>(nom)->setText(texte);
+        d->findChild<QComboBox*>("assurance_rachat1_base")->setCurrentIndex(1);
+        resultat = d->findChild<QLabel*>("resultat_rachat")->text();
+        d->findChild<QPushButton*>("ajouter_rachat")->click();
+    };
+    QTest::mouseClick(comparaison()->findChild<QPushButton*>("rachat"), Qt::LeftButton);
+    for (const char* attendu : {"Nouveau prêt : 259 679,43 € (dont indemnité de remboursement anticipé : 5 434,03 €)",
+                                "1 524,72 € en gardant le prêt, 1 429,29 € avec le rachat",
+                                "131 482,21 € en gardant le prêt, 104 526,94 € avec le rachat",
+                                "Gain net du rachat : 26 955,27 € ; rentable après la 34e mensualité"})
+        EXPECT_TRUE(resultat.contains(attendu)) << attendu << "\n" << resultat.toStdString();
+    ASSERT_EQ(modele()->columnCount(), 4);
+    EXPECT_EQ(modele()->headerData(3, Qt::Horizontal).toString(), "Rachat de Contrat à 4,3 % après l'échéance 48");
+    EXPECT_EQ(cellule("Montant emprunté", 3).toString(), "259 679,43 €");
+    capteur.reponse = QMessageBox::Discard;
+    comparaison()->close();
+}

@@ -103,6 +103,7 @@ QWidget* FenetreComparaison::creer_offres()
     bouton("descendre", "Des&cendre", [this] { deplacer(1); });
     bouton("supprimer", "Su&pprimer…", &FenetreComparaison::supprimer);
     bouton("echeancier", "É&chéancier…", &FenetreComparaison::ouvrir_echeancier);
+    bouton("rachat", "R&achat par une autre banque…", &FenetreComparaison::racheter);
     connect(offres_, &QListWidget::itemActivated, this, &FenetreComparaison::ouvrir_echeancier);
     editeur_ = new EditeurOffre;
     v->addWidget(editeur_, 3);

@@ -66,6 +66,7 @@ private:
     void tracer_courbes();
     void ouvrir_echeancier();
     void montrer_echeancier();
+    void racheter();
 
     credit::Dossier dossier_;
     QString chemin_;  // none before it is first saved

@@ -4,6 +4,7 @@
 
 #include "commun/messages.h"
 #include "commun/textes.h"
+#include "comparaison/dialogue_rachat.h"
 #include "comparaison/echeancier_offre.h"
 #include "comparaison/editeur_offre.h"
 
@@ -25,6 +26,20 @@ void FenetreComparaison::montrer_l_offre_choisie()
     if (i >= 0 && !(editeur_->offre() == dossier_.offres[static_cast<std::size_t>(i)]))
         editeur_->montrer(dossier_.offres[static_cast<std::size_t>(i)]);
     montrer_echeancier();
+}
+
+// The buy-back is weighed in a dialog of its own; what it adds is an offer like any other.
+void FenetreComparaison::racheter()
+{
+    int i = offre_choisie();
+    if (i < 0)
+        return;
+    DialogueRachat dialogue(this, dossier_.offres[static_cast<std::size_t>(i)]);
+    dialogue.ajouter = [this, &dialogue](const credit::OffreBancaire& offre) {
+        ajouter(offre);
+        dialogue.accept();
+    };
+    dialogue.exec();
 }
 
 void FenetreComparaison::ouvrir_echeancier()

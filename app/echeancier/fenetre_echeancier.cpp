@@ -103,6 +103,10 @@ QWidget* FenetreEcheancier::creer_totaux_avec_evenements()
         f->addRow(q(total.legende) + " :", valeur);
         totaux_.insert(total.nom, valeur);
     }
+    rentabilites_ = new QLabel;
+    rentabilites_->setObjectName("rentabilites");
+    rentabilites_->setWordWrap(true);
+    f->addRow(rentabilites_);
     boite->hide();
     avec_evenements_ = boite;
     return boite;
@@ -181,6 +185,11 @@ void FenetreEcheancier::afficher(const credit::Offre& offre)
     for (const credit::Total& total : credit::totaux_avec_evenements(bilan_))
         totaux_.value(total.nom)->setText(q(total.texte));
     avec_evenements_->setVisible(bilan_.evenements.has_value());
+    QStringList rentabilites;
+    if (bilan_.evenements)
+        for (const std::string& r : bilan_.evenements->rentabilites)
+            rentabilites << q(r);
+    rentabilites_->setText(rentabilites.join('\n'));
     QStringList alertes;
     for (const std::string& a : bilan_.alertes)
         alertes << q(a);

@@ -50,6 +50,7 @@ private:
     QLabel* etat_;
     QHash<QString, QLabel*> totaux_;  // by the names of credit::totaux and totaux_avec_evenements
     QWidget* avec_evenements_;
+    QLabel* rentabilites_;  // of each rate change and insurance switch
     QLabel* alertes_;
     ModeleEcheancier* modele_;
     Graphique* graphique_;
