@@ -159,6 +159,13 @@ TEST(Bilan, ParAnneeEtTrimestres)
     EXPECT_EQ(annees.back().capital_restant_du, 0);
     for (std::size_t i = 0; i < b.lignes.size(); ++i)
         EXPECT_EQ(b.lignes[i].numero, static_cast<int>(i) + 1);
+    // Dated from 30 November 2027: 1 quarter in 2027, 4 in 2028 and 2029, 1 in 2030.
+    std::vector<Annee> civiles = par_annee(b.lignes, 4, lire_date_francaise("30/11/2027"));
+    ASSERT_EQ(civiles.size(), 4u);
+    EXPECT_EQ(civiles[0].annee, 2027);
+    EXPECT_EQ(civiles[0].capital, b.lignes[0].capital_amorti);
+    EXPECT_EQ(civiles[3].annee, 2030);
+    EXPECT_EQ(date_en_francais(date_de_ligne(*lire_date_francaise("30/11/2027"), 2, 4)), "29/02/2028");
 }
 
 // 700 € a month over 2 000 € is 35 % to the cent, within the rule; a quarter's or a year's
