@@ -5,6 +5,8 @@
 #include "credit/argent.h"
 #include "credit/bilan.h"
 #include "credit/deroulement.h"
+#include "credit/lissage.h"
+#include "credit/ptz.h"
 
 #include <algorithm>
 #include <cmath>
@@ -170,11 +172,15 @@ int annees(const OffreBancaire& offre)
 std::optional<Chiffres> chiffrer(const OffreBancaire& offre, const Situation& situation, int horizon, int annees)
 {
     Calcul c{offre, {}, {}, {}};
-    for (const Pret& p : offre.prets) {
-        c.lignes.push_back(echeancier(p));
+    Financement f = financer(offre);
+    if (!f.erreur.empty())
+        return std::nullopt;
+    for (std::size_t i = 0; i < offre.prets.size(); ++i) {
+        const Pret& p = offre.prets[i];
+        c.lignes.push_back(std::move(f.lignes[i]));
         c.deroulements.push_back(p.evenements.empty() ? Deroulement{.lignes = c.lignes.back()}
                                                       : derouler(p, offre.credit, offre.indemnites));
-        if (c.lignes.back().empty() || !c.deroulements.back().erreur.empty())
+        if (!c.deroulements.back().erreur.empty())
             return std::nullopt;
         c.cumuls.emplace_back(p, c.deroulements.back().lignes);
         c.cout_evenements += cout_des_evenements(c.deroulements.back().evenements);
@@ -199,6 +205,10 @@ std::optional<Chiffres> chiffrer(const OffreBancaire& offre, const Situation& si
                           .annees = static_cast<double>(credit::annees(offre)),
                           .taux_usure = situation.taux_usure,
                           .quoi = "cette offre"});
+    for (std::string& a : alertes_ptz(offre))
+        ch.alertes.push_back(std::move(a));
+    if (f.versement)
+        ch.versement_lisse = en_euros(*f.versement);
     return ch;
 }
 

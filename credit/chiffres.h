@@ -28,11 +28,14 @@ struct Chiffres {
     std::optional<double> ecart_taeg;      // computed less stated TAEG, in points
     std::optional<double> ecart_echeance;  // echeance less the stated one, euros
     std::vector<std::string> alertes;      // in French: each rule the offer breaks
+    std::optional<double> versement_lisse;  // the constant monthly outlay of a smoothed offer
 };
 
 // Every figure of the offer at a horizon of `horizon` years, and its cost
 // year by year over `annees` years. None when the offer has no loan, a loan
-// has no schedule (see echeancier) or events it cannot have (see derouler).
+// has no schedule (see echeancier), events it cannot have (see derouler) or a
+// smoothing that cannot be (see financer). A smoothed offer's first loan runs
+// as smoothed.
 //
 // The first instalments, the TAEG and TAEA, the debt ratio and the checks
 // are the contract's; the totals and costs are those of the loans as they

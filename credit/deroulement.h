@@ -1,7 +1,17 @@
 #pragma once
 
-// A loan's schedule as it will run: its events applied after their
-// instalments, each early repayment with its penalty.
+// A loan's schedule as it will run: its deferral and steps, its events
+// applied after their instalments, each early repayment with its penalty.
+//
+// Deferral of the first d lines (counted in nb_echeances, fewer than it):
+// partial, each pays its interest and insurance only; total, each line's
+// interest, rounded, is added to what is owed (its instalment is 0, its
+// capital amortised minus that interest) and it pays its insurance only. Then
+// the annuity in arrears of what is owed over the lines left.
+// Steps cover the lines after the deferral, in order; at a step's first line
+// its rate, when it has one, applies, and it pays its own instalment (refused
+// when a line's interest exceeds it) or the annuity in arrears, at its rate,
+// of what is owed over all the loan's lines left.
 //
 // Events apply in the order of the instalment they follow (those after the
 // same one in their given order); the schedule goes on from the capital owed
@@ -63,5 +73,8 @@ struct Deroulement {
 // everything owed repaid (indemnite_finale).
 Deroulement derouler(const Pret& pret, Credit credit = Credit::immobilier, const Clause& clause = {},
                      std::optional<int> arret = std::nullopt);
+
+// The same without the events: the contract's schedule, or why its deferral or steps cannot be.
+Deroulement contrat(const Pret& pret);
 
 }  // namespace credit

@@ -28,6 +28,15 @@ struct Annonce {
     bool operator==(const Annonce&) const = default;
 };
 
+// The offer's first loan pays each month a constant outlay less what the
+// other loans cost that month (with their insurance and its own, or without);
+// see lissage.h.
+struct Lissage {
+    bool avec_assurance = true;
+
+    bool operator==(const Lissage&) const = default;
+};
+
 struct OffreBancaire {
     std::string nom;
     Credit credit = Credit::immobilier;
@@ -35,6 +44,7 @@ struct OffreBancaire {
     Frais frais;
     Clause indemnites;
     Annonce annonce;
+    std::optional<Lissage> lissage;
 
     bool operator==(const OffreBancaire&) const = default;
 };

@@ -8,9 +8,7 @@ namespace credit {
 
 std::vector<Ligne> echeancier(const Pret& pret)
 {
-    Pret contrat = pret;
-    contrat.evenements.clear();
-    return derouler(contrat).lignes;
+    return contrat(pret).lignes;
 }
 
 std::optional<double> taeg(const Pret& pret)

@@ -75,12 +75,37 @@ Json ecrire(const Evenement& ev)
     return json;
 }
 
+Json ecrire(const Palier& p)
+{
+    return {{"nombre_echeances", p.nb_echeances},
+            {"taux", p.taux_annuel ? Json(en_pour_cent(*p.taux_annuel)) : Json()},
+            {"echeance", nombre_ou_nul(p.echeance)}};
+}
+
+Json ecrire(const std::optional<Ptz>& ptz)
+{
+    if (!ptz)
+        return nullptr;
+    return {{"cout_operation", ptz->cout_operation},
+            {"plafond", ptz->plafond},
+            {"tranche", ptz->tranche},
+            {"logement", ptz->logement == Logement::collectif_neuf ? "collectif_neuf" : "individuel_neuf"}};
+}
+
 Json ecrire(const Pret& p)
 {
-    Json evenements = Json::array();
+    Json evenements = Json::array(), paliers = Json::array();
     for (const Evenement& ev : p.evenements)
         evenements.push_back(ecrire(ev));
-    return {{"montant", p.capital},
+    for (const Palier& palier : p.paliers)
+        paliers.push_back(ecrire(palier));
+    Json differe;
+    if (p.differe)
+        differe = {{"nombre_echeances", p.differe->nb_echeances},
+                   {"type", p.differe->sorte == Differe::Sorte::partiel ? "partiel" : "total"}};
+    return {{"nom", p.nom},
+            {"ptz", ecrire(p.ptz)},
+            {"montant", p.capital},
             {"taux", en_pour_cent(p.taux_annuel)},
             {"nombre_echeances", p.nb_echeances},
             {"periodicite", p.periodes_par_an},
@@ -89,7 +114,9 @@ Json ecrire(const Pret& p)
             {"echeances", p.en_debut_de_periode ? "debut_de_periode" : "fin_de_periode"},
             {"assurance", ecrire(p.assurances)},
             {"date_premiere_echeance", p.premiere_echeance ? Json(ecrire_date(*p.premiere_echeance)) : Json()},
-            {"evenements", evenements}};
+            {"evenements", evenements},
+            {"differe", differe},
+            {"paliers", paliers}};
 }
 
 Json ecrire(const Clause& c)
@@ -117,7 +144,8 @@ Json ecrire(const OffreBancaire& o)
           {"garantie", o.frais.garantie},
           {"garantie_restituee", o.frais.garantie_restituee}}},
         {"indemnites", ecrire(o.indemnites)},
-        {"annonce", {{"taeg", nombre_ou_nul(o.annonce.taeg, true)}, {"echeance", nombre_ou_nul(o.annonce.echeance)}}}};
+        {"annonce", {{"taeg", nombre_ou_nul(o.annonce.taeg, true)}, {"echeance", nombre_ou_nul(o.annonce.echeance)}}},
+        {"lissage", o.lissage ? Json{{"avec_assurance", o.lissage->avec_assurance}} : Json()}};
 }
 
 }  // namespace

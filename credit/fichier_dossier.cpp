@@ -2,6 +2,7 @@
 
 #include "calc/nombres.h"
 #include "credit/deroulement.h"
+#include "credit/lissage.h"
 #include "credit/lecture_json.h"
 
 namespace credit {
@@ -26,14 +27,18 @@ Assurance lire_assurance(const Objet& o)
 
 namespace {
 
+// A PTZ's terms come from its rules; what the file gives besides overrides them.
 Pret lire_pret(const Objet& o, int version)
 {
-    Pret p;
-    p.capital = *o.nombre("montant", 0.01, capital_maxi, "un montant de 0,01 à 10 000 000 000 euros", true);
-    p.taux_annuel = pour_cent(
-        o.nombre("taux", -99.999, taux_annuel_maxi * 100, "un taux au-dessus de -100 et jusqu'à 1000 (en %)", true));
-    p.nb_echeances = static_cast<int>(
-        *o.nombre("nombre_echeances", 1, nb_echeances_maxi, "un nombre entier de 1 à 1200", true, true));
+    Pret p = version >= 3 ? lire_ptz(o) : Pret{};
+    bool requis = !p.ptz;
+    if (auto montant = o.nombre("montant", 0.01, capital_maxi, "un montant de 0,01 à 10 000 000 000 euros", requis))
+        p.capital = *montant;
+    if (auto taux = o.nombre("taux", -99.999, taux_annuel_maxi * 100,
+                             "un taux au-dessus de -100 et jusqu'à 1000 (en %)", requis))
+        p.taux_annuel = pour_cent(taux);
+    if (auto n = o.nombre("nombre_echeances", 1, nb_echeances_maxi, "un nombre entier de 1 à 1200", requis, true))
+        p.nb_echeances = static_cast<int>(*n);
     double periodes = o.nombre("periodicite", 1, 12, "12, 4 ou 1", false, true).value_or(12);
     if (periodes != 12 && periodes != 4 && periodes != 1)
         o.refuser("periodicite", "doit être 12, 4 ou 1");
@@ -55,6 +60,8 @@ Pret lire_pret(const Objet& o, int version)
             o.refuser("date_premiere_echeance", "doit être une date écrite AAAA-MM-JJ");
     }
     p.evenements = lire_evenements(o, p.premiere_echeance.has_value());
+    if (version >= 3)
+        lire_differe_et_paliers(o, p);
     return p;
 }
 
@@ -94,13 +101,15 @@ Annonce lire_annonce(const Objet& o)
             a.nombre("echeance", 0, capital_maxi, "un montant positif en euros")};
 }
 
-// Events that cannot happen to the loan (after its end, above what is owed) refuse the file.
-void verifier_evenements(const OffreBancaire& offre, const std::string& lieu)
+// Steps that do not cover the loan, events that cannot happen to it (after its end, above what
+// is owed), a smoothing that cannot be: the file is refused.
+void verifier_financement(const OffreBancaire& offre, const std::string& lieu)
 {
     for (std::size_t i = 0; i < offre.prets.size(); ++i)
-        if (!offre.prets[i].evenements.empty())
-            if (auto d = derouler(offre.prets[i], offre.credit, offre.indemnites); !d.erreur.empty())
-                throw Refus{lieu + ", prêt " + std::to_string(i + 1) + ", " + d.erreur + "."};
+        if (auto d = derouler(offre.prets[i], offre.credit, offre.indemnites); !d.erreur.empty())
+            throw Refus{lieu + ", prêt " + std::to_string(i + 1) + ", " + d.erreur + "."};
+    if (auto f = financer(offre); !f.erreur.empty())
+        throw Refus{lieu + ", " + f.erreur + "."};
 }
 
 OffreBancaire lire_offre(const Json& json, std::size_t rang, int version)
@@ -124,7 +133,9 @@ OffreBancaire lire_offre(const Json& json, std::size_t rang, int version)
     offre.frais = lire_frais(o);
     offre.indemnites = lire_clause(o);
     offre.annonce = lire_annonce(o);
-    verifier_evenements(offre, lieu);
+    if (version >= 3)
+        offre.lissage = lire_lissage(o);
+    verifier_financement(offre, lieu);
     return offre;
 }
 

@@ -13,7 +13,7 @@
 namespace credit {
 
 // Raised when a reader of this version would misread a file of the previous one.
-constexpr int version_dossier = 2;
+constexpr int version_dossier = 3;
 
 struct LectureDossier {
     std::optional<Dossier> dossier;

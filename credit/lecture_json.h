@@ -3,7 +3,7 @@
 // What the dossier's reader shares between its files: strict reading of one
 // JSON object's keys, each refusal naming where it stands.
 
-#include "credit/pret.h"
+#include "credit/dossier.h"
 
 #include <nlohmann/json.hpp>
 
@@ -100,5 +100,12 @@ double pour_cent(std::optional<double> x);
 Assurance lire_assurance(const Objet& o);
 // The loan's events (of a version 2 file).
 std::vector<Evenement> lire_evenements(const Objet& pret, bool date);
+
+// Of a version 3 file: a PTZ's terms as its rules propose them (its name
+// included), a plain loan otherwise; the loan's deferral and steps; the
+// offer's smoothing.
+Pret lire_ptz(const Objet& pret);
+void lire_differe_et_paliers(const Objet& objet, Pret& pret);
+std::optional<Lissage> lire_lissage(const Objet& offre);
 
 }  // namespace credit

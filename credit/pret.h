@@ -6,6 +6,7 @@
 #include "credit/dates.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace credit {
@@ -44,6 +45,39 @@ struct Evenement {
     bool operator==(const Evenement&) const = default;
 };
 
+// The first lines of a loan that repay no capital: partial, each pays its
+// interest; total, its interest is added to what is owed. Then the annuity of
+// what is owed over the lines left.
+struct Differe {
+    enum class Sorte { partiel, total };
+    int nb_echeances = 0;
+    Sorte sorte = Sorte::partiel;
+
+    bool operator==(const Differe&) const = default;
+};
+
+// A step of the lines after the deferral: at its first line, its own
+// instalment, or the annuity at its rate (the loan's when none) of what is owed
+// over all the loan's lines left; its lines' interest at its rate.
+struct Palier {
+    int nb_echeances = 0;
+    std::optional<double> taux_annuel;  // a fraction
+    std::optional<double> echeance;     // euros, paid on every line of the step
+
+    bool operator==(const Palier&) const = default;
+};
+
+enum class Logement { collectif_neuf, individuel_neuf };
+
+// What a 0 % state loan is described by; see ptz.h for what it makes.
+struct Ptz {
+    double cout_operation = 0, plafond = 0;  // euros
+    int tranche = 1;                         // of the household's income, 1 to 4
+    Logement logement = Logement::collectif_neuf;
+
+    bool operator==(const Ptz&) const = default;
+};
+
 struct Pret {
     double capital = 0;      // euros lent
     double taux_annuel = 0;  // nominal annual rate, a fraction: 0.0345 for 3,45 %
@@ -55,6 +89,10 @@ struct Pret {
     double frais = 0;                   // fees paid at the start: dossier, garantie, courtage
     std::optional<Date> premiere_echeance;
     std::vector<Evenement> evenements;  // the contract's schedule leaves them out
+    std::string nom;                    // "PTZ", "Principal": how the borrower calls it
+    std::optional<Differe> differe;     // counted in nb_echeances
+    std::vector<Palier> paliers;        // covering the lines after the deferral, or none
+    std::optional<Ptz> ptz;             // what the loan's terms were proposed from
 
     bool operator==(const Pret&) const = default;
 };

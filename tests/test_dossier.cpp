@@ -1,6 +1,7 @@
 // The dossier file: what is written reads back the same, what a user writes by hand takes
 // its defaults, and every wrong file is refused with where and why.
 #include "credit/fichier_dossier.h"
+#include "credit/ptz.h"
 
 #include <gtest/gtest.h>
 
@@ -40,13 +41,20 @@ Dossier complet()
     b.nom = "Banque B";
     b.prets = {{.capital = 1000, .taux_annuel = -0.005, .nb_echeances = 12}};
     b.indemnites = {Clause::Sorte::aucune, 0};
-    d.offres = {a, b};
+    OffreBancaire c{.nom = "Financement lissé", .lissage = Lissage{false}};
+    Pret paliers{.capital = 20000, .taux_annuel = 0.01, .nb_echeances = 120, .nom = "Paliers"};
+    paliers.differe = Differe{12, Differe::Sorte::total};
+    paliers.paliers = {{.nb_echeances = 60, .echeance = 150.5}, {.nb_echeances = 48, .taux_annuel = 0.02}};
+    Pret ptz = *pret_ptz({250000, 189000, 2, Logement::individuel_neuf});
+    ptz.capital = 30000;  // less than its rules propose
+    c.prets = {{.capital = 160000, .taux_annuel = 0.034, .nb_echeances = 300, .nom = "Principal"}, paliers, ptz};
+    d.offres = {a, b, c};
     return d;
 }
 
 std::string dossier_avec(const std::string& offres)
 {
-    return R"({"format": "tarvio-dossier", "version": 2, "offres": [)" + offres + "]}";
+    return R"({"format": "tarvio-dossier", "version": 3, "offres": [)" + offres + "]}";
 }
 
 }  // namespace
@@ -136,11 +144,11 @@ TEST(FichierDossier, ChaqueFichierFauxRefuseAvecOuEtPourquoi)
         EXPECT_EQ(l.erreur, message) << texte;
         EXPECT_FALSE(l.plus_recent);
     }
-    LectureDossier futur = lire_dossier(R"({"format": "tarvio-dossier", "version": 3, "offres": []})");
+    LectureDossier futur = lire_dossier(R"({"format": "tarvio-dossier", "version": 4, "offres": []})");
     EXPECT_FALSE(futur.dossier);
     EXPECT_TRUE(futur.plus_recent);
     EXPECT_EQ(futur.erreur,
-              "Ce dossier vient d'une version plus récente de Tarvio (version 3) : cette version ne sait pas le lire.");
+              "Ce dossier vient d'une version plus récente de Tarvio (version 4) : cette version ne sait pas le lire.");
 }
 
 // Events are read from version 2 on (a version 1 file's unknown keys stay ignored), and one that
@@ -180,8 +188,42 @@ TEST(FichierDossier, UnEvenementImpossibleEstRefuseNommeAvecSonPret)
         EXPECT_EQ(l.erreur, message) << texte;
     }
     std::string ancien = avec(R"("evenements": "plus tard")");
-    ancien.replace(ancien.find("\"version\": 2"), 12, "\"version\": 1");
+    ancien.replace(ancien.find("\"version\": 3"), 12, "\"version\": 1");
     LectureDossier l = lire_dossier(ancien);
     ASSERT_TRUE(l.dossier) << l.erreur;
     EXPECT_TRUE(l.dossier->offres[0].prets[0].evenements.empty());
+}
+
+// A financing's refusals, each naming the offer, the loan and what is wrong; a version 2 file's
+// steps are unknown keys, ignored as they were.
+TEST(FichierDossier, UnFinancementImpossibleEstRefuseNommeAvecSonPret)
+{
+    const std::string pret = R"({"nom": "Banque B", "prets": [{"montant": 30000, "taux": 3, "nombre_echeances": 180, )";
+    auto avec = [&](const std::string& cles) { return dossier_avec(pret + cles + "}]}"); };
+    const std::string lieu = "Offre « Banque B », prêt 1";
+    // clang-format off
+    const std::pair<std::string, std::string> cas[] = {
+        {avec(R"("paliers": [{"nombre_echeances": 60}, {"nombre_echeances": 60}])"),
+         lieu + ", les paliers couvrent 120 échéances, le prêt en compte 180."},
+        {avec(R"("differe": {"nombre_echeances": 180, "type": "total"})"),
+         lieu + ", le différé (180 échéances) doit être plus court que le prêt (180 échéances)."},
+        {avec(R"("paliers": [{"nombre_echeances": 60, "echeance": 50}, {"nombre_echeances": 120}])"),
+         lieu + ", palier 1 : son échéance de 50,00 € ne couvre pas les intérêts de l'échéance 1."},
+        {avec(R"("differe": {"nombre_echeances": 12, "type": "aucun"})"),
+         lieu + ", différé : « type » doit valoir \"partiel\", \"total\"."},
+        {dossier_avec(R"({"nom": "Banque B", "prets": [{"ptz": {"cout_operation": 250000, "plafond": 189000, "tranche": 5}}]})"),
+         lieu + ", ptz : « tranche » doit être 1, 2, 3 ou 4."},
+        {dossier_avec(R"({"nom": "Banque B", "lissage": {}, "prets": [{"montant": 1000, "taux": 3, "nombre_echeances": 24},
+                        {"montant": 90000, "taux": 3, "nombre_echeances": 12}]})"),
+         "Offre « Banque B », prêt 1 : le versement lissé ne couvre pas les intérêts de l'échéance 1 : les autres prêts "
+         "coûtent trop ce mois-là."}};
+    // clang-format on
+    for (const auto& [texte, message] : cas) {
+        LectureDossier l = lire_dossier(texte);
+        EXPECT_FALSE(l.dossier) << texte;
+        EXPECT_EQ(l.erreur, message) << texte;
+    }
+    std::string v2 = avec(R"("paliers": "plus tard")");
+    v2.replace(v2.find("\"version\": 3"), 12, "\"version\": 2");
+    ASSERT_TRUE(lire_dossier(v2).dossier);
 }
