@@ -3,6 +3,7 @@
 #include "credit/argent.h"
 #include "credit/moteur.h"
 
+#include <array>
 #include <cstdlib>
 
 namespace credit {
@@ -102,6 +103,27 @@ Financement financer(const OffreBancaire& offre)
         f.lignes.push_back(std::move(d.lignes));
     }
     return offre.lissage && !offre.prets.empty() ? lisser(offre, std::move(f)) : f;
+}
+
+std::vector<Ligne> par_mois(const std::vector<Pret>& prets, const std::vector<std::vector<Ligne>>& lignes)
+{
+    std::vector<std::array<std::int64_t, 5>> mois;
+    for (std::size_t i = 0; i < prets.size() && i < lignes.size(); ++i) {
+        if (prets[i].periodes_par_an != 12)
+            return {};
+        mois.resize(std::max(mois.size(), lignes[i].size()));
+        for (std::size_t m = 0; m < lignes[i].size(); ++m) {
+            const Ligne& l = lignes[i][m];
+            for (auto [k, x] : {std::pair{0, l.echeance}, {1, l.interets}, {2, l.capital_amorti}, {3, l.assurance},
+                                {4, l.capital_restant_du}})
+                mois[m][static_cast<std::size_t>(k)] += centimes(x);
+        }
+    }
+    std::vector<Ligne> somme;
+    for (std::size_t m = 0; m < mois.size(); ++m)
+        somme.push_back({static_cast<int>(m) + 1, en_euros(mois[m][0]), en_euros(mois[m][1]), en_euros(mois[m][2]),
+                         en_euros(mois[m][3]), en_euros(mois[m][4])});
+    return somme;
 }
 
 }  // namespace credit

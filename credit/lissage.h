@@ -29,4 +29,8 @@ struct Financement {
 
 Financement financer(const OffreBancaire& offre);
 
+// Monthly loans' lines added up month by month, each column to the cent: what
+// the household pays each month. Empty unless every loan is monthly.
+std::vector<Ligne> par_mois(const std::vector<Pret>& prets, const std::vector<std::vector<Ligne>>& lignes);
+
 }  // namespace credit

@@ -247,7 +247,7 @@ TEST_F(Comparaison, LOffreChoisieSeModifieDansSonFormulaire)
 }
 
 // An offer's schedule opens from the comparison and follows the chosen offer and what is
-// typed in it, a tab a loan; it closes when no offer is left.
+// typed in it, a tab a loan and one for their sum; it closes when no offer is left.
 TEST_F(Comparaison, LEcheancierDeLOffreChoisieLaSuit)
 {
     ASSERT_TRUE(fenetre->ouvrir_dossier(croisees));
@@ -271,8 +271,10 @@ TEST_F(Comparaison, LEcheancierDeLOffreChoisieLaSuit)
     QTest::mouseClick(offre->findChild<QPushButton*>("ajouter_pret"), Qt::LeftButton);
     for (auto [nom, texte] : {std::pair{"montant", "40000"}, {"taux", "0"}, {"duree", "10"}})
         QTest::keyClicks(offre->findChild<QTabWidget*>("prets")->widget(1)->findChild<QLineEdit*>(nom), texte);
-    ASSERT_EQ(prets->count(), 2);
+    ASSERT_EQ(prets->count(), 3);  // and the two added up month by month
     EXPECT_EQ(lignes(1), 120);
+    EXPECT_EQ(prets->tabText(2), "Ensemble, mois par mois");
+    EXPECT_EQ(lignes(2), 240);
 
     CapteurMessages capteur;
     capteur.reponse = QMessageBox::Yes;

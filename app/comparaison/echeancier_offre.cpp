@@ -1,7 +1,10 @@
 #include "comparaison/echeancier_offre.h"
 
 #include "commun/textes.h"
+#include "calc/nombres.h"
+#include "credit/argent.h"
 #include "credit/deroulement.h"
+#include "credit/lissage.h"
 #include "echeancier/modele_echeancier.h"
 
 #include <QLabel>
@@ -34,23 +37,42 @@ EcheancierOffre::EcheancierOffre(QWidget* parent) : QWidget(parent, Qt::Window)
 }
 
 // Tabs are kept while the count of loans stays: the one read stays in front. Each loan runs
-// with its events, their lines marked.
+// as smoothed or with its events, their lines marked; with several loans, a last tab adds
+// them up month by month.
 void EcheancierOffre::montrer(const credit::OffreBancaire& offre)
 {
     setWindowTitle("Échéancier — " + q(offre.nom));
-    while (prets_->count() > static_cast<int>(offre.prets.size()))
+    int onglets = static_cast<int>(offre.prets.size()) + (offre.prets.size() > 1 ? 1 : 0);
+    while (prets_->count() > onglets)
         delete prets_->widget(prets_->count() - 1);
-    for (int i = prets_->count(); i < static_cast<int>(offre.prets.size()); ++i)
-        prets_->addTab(creer_tableau_echeancier(QString("tableau_pret%1").arg(i + 1)), QString("Prêt %1").arg(i + 1));
+    for (int i = prets_->count(); i < onglets; ++i)
+        prets_->addTab(creer_tableau_echeancier(QString("tableau_pret%1").arg(i + 1)), QString());
+    credit::Financement f = credit::financer(offre);
     QStringList avertissements;
-    for (int i = 0; i < prets_->count(); ++i) {
-        const credit::Pret& pret = offre.prets[static_cast<std::size_t>(i)];
+    std::vector<std::vector<credit::Ligne>> lignes;
+    for (std::size_t i = 0; i < offre.prets.size(); ++i) {
+        const credit::Pret& pret = offre.prets[i];
         credit::Deroulement d = credit::derouler(pret, offre.credit, offre.indemnites);
-        auto* tableau = static_cast<QTableView*>(prets_->widget(i));
-        static_cast<ModeleEcheancier*>(tableau->model())
-            ->afficher(std::move(d.lignes), pret.premiere_echeance, pret.periodes_par_an, marques(d.evenements, pret));
+        if (pret.evenements.empty() && i < f.lignes.size())
+            d.lignes = f.lignes[i];
+        lignes.push_back(d.lignes);
+        prets_->setTabText(static_cast<int>(i), pret.nom.empty() ? QString("Prêt %1").arg(i + 1) : q(pret.nom));
+        modele(static_cast<int>(i))->afficher(std::move(d.lignes), pret.premiere_echeance, pret.periodes_par_an,
+                                              marques(d.evenements, pret));
         for (const std::string& a : d.avertissements)
             avertissements << QString("Prêt %1, ").arg(i + 1) + q(a) + ".";
     }
+    if (offre.prets.size() > 1) {
+        prets_->setTabText(onglets - 1, "Ensemble, mois par mois");
+        prets_->widget(onglets - 1)->setObjectName("tableau_ensemble");
+        modele(onglets - 1)->afficher(credit::par_mois(offre.prets, lignes));
+    }
+    if (f.versement)
+        avertissements << "Versement lissé : " + q(calc::euros(credit::en_euros(*f.versement))) + " par mois.";
     avertissements_->setText(avertissements.join('\n'));
+}
+
+ModeleEcheancier* EcheancierOffre::modele(int onglet) const
+{
+    return static_cast<ModeleEcheancier*>(static_cast<QTableView*>(prets_->widget(onglet))->model());
 }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class ModeleEcheancier;
 class QLabel;
 class QTabWidget;
 
@@ -17,6 +18,8 @@ public:
     void montrer(const credit::OffreBancaire& offre);
 
 private:
+    ModeleEcheancier* modele(int onglet) const;
+
     QTabWidget* prets_;
     QLabel* avertissements_;
 };

@@ -7,6 +7,9 @@
 #include "commun/textes.h"
 #include "comparaison/editeur_pret.h"
 #include "credit/deroulement.h"
+#include "credit/lissage.h"
+
+#include <QCheckBox>
 
 #include <QScrollArea>
 #include <QTabWidget>
@@ -51,6 +54,12 @@ QWidget* EditeurOffre::creer_offre()
     taux_indemnites_ = champ(f, "taux_indemnites", "Taux de la clause", "%");
     taeg_ = champ(f, "taeg_annonce", "TAEG annoncé", "%");
     echeance_ = champ(f, "echeance_annoncee", "Échéance annoncée", "€");
+    lissage_ = rangee(f, new QCheckBox("le premier prêt complète les autres jusqu'à un versement constant"),
+                      "lissage", "Lissage");
+    lissage_assurance_ = rangee(f, new QCheckBox("versement lissé assurance comprise"), "lissage_assurance",
+                                "Lissage avec l'assurance");
+    for (QCheckBox* c : {lissage_, lissage_assurance_})
+        connect(c, &QCheckBox::toggled, this, &EditeurOffre::lire);
     for (QLineEdit* c : boite->findChildren<QLineEdit*>())
         connect(c, &QLineEdit::textEdited, this, &EditeurOffre::lire);
     for (QComboBox* l : boite->findChildren<QComboBox*>())
@@ -115,6 +124,11 @@ void EditeurOffre::montrer(const credit::OffreBancaire& o)
     taux_indemnites_->setText(o.indemnites.sorte == Sorte::taux_propre ? texte_du_nombre(o.indemnites.taux * 100) : "");
     taeg_->setText(o.annonce.taeg ? texte_du_nombre(*o.annonce.taeg * 100) : "");
     echeance_->setText(texte_du_nombre(o.annonce.echeance));
+    for (auto [case_a_cocher, cochee] : {std::pair{lissage_, o.lissage.has_value()},
+                                         {lissage_assurance_, !o.lissage || o.lissage->avec_assurance}}) {
+        QSignalBlocker silence(case_a_cocher);
+        case_a_cocher->setChecked(cochee);
+    }
     erreurs_->clear();
 }
 
@@ -142,6 +156,10 @@ void EditeurOffre::lire()
     auto taeg = l.nombre(taeg_, "%", -99.999, credit::taux_annuel_maxi * 100, "un taux en %");
     o.annonce = {taeg ? std::optional(calc::centieme(*taeg)) : std::nullopt,
                  l.nombre(echeance_, "€", 0, credit::capital_maxi, montant)};
+    o.lissage = lissage_->isChecked() ? std::optional(credit::Lissage{lissage_assurance_->isChecked()}) : std::nullopt;
+    if (l.erreurs.isEmpty())
+        if (auto f = credit::financer(o); !f.erreur.empty())
+            l.erreurs << "Offre : " + q(f.erreur) + ".";
     for (std::size_t i = 0; l.erreurs.isEmpty() && i < o.prets.size(); ++i) {
         if (o.prets[i].evenements.empty())
             continue;

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class EditeurPret;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,7 @@ private:
     credit::OffreBancaire offre_;
     QComboBox *credit_, *indemnites_;
     QLineEdit *dossier_, *courtage_, *garantie_, *restituee_, *taux_indemnites_, *taeg_, *echeance_;
+    QCheckBox *lissage_, *lissage_assurance_;
     QTabWidget* prets_;
     QLabel* erreurs_;
 };

@@ -3,6 +3,7 @@
 #include "calc/nombres.h"
 #include "commun/formulaire.h"
 #include "commun/textes.h"
+#include "comparaison/champs_financement.h"
 #include "echeancier/champs_pret.h"
 #include "echeancier/editeur_evenements.h"
 
@@ -15,11 +16,24 @@ const char* const taux_en_pour_cent = "un taux en %, par exemple 3,45";
 EditeurPret::EditeurPret(QWidget* parent) : QWidget(parent)
 {
     auto* f = new QFormLayout(this);
+    nom_ = champ(f, "nom_pret", "Nom du prêt (facultatif)", nullptr);
     pret_ = creer_champs_pret(f);
     for (int i = 0; i < 2; ++i)
         couvertures_[i] = creer_couverture(f, QString("assurance%1").arg(i + 1),
                                            QString("Assurance de l'emprunteur %1").arg(i + 1));
     premiere_echeance_ = champ(f, "date_premiere_echeance", "Première échéance le", "JJ/MM/AAAA");
+    financement_ = new ChampsFinancement;
+    f->addRow(financement_);
+    connect(financement_, &ChampsFinancement::modifie, this, &EditeurPret::modifie);
+    connect(financement_, &ChampsFinancement::ptz_applique, this, [this](const credit::Pret& ptz) {
+        pret_.montant->setText(texte_du_nombre(ptz.capital));
+        pret_.taux->setText(texte_du_nombre(ptz.taux_annuel * 100));
+        pret_.nombre->setText(texte_du_nombre(ptz.nb_echeances));
+        choisir(pret_.periodicite, ptz.periodes_par_an);
+        if (nom_->text().isEmpty())
+            nom_->setText(q(ptz.nom));
+        emit modifie();
+    });
     evenements_ = new EditeurEvenements;
     f->addRow(evenements_);
     connect(evenements_, &EditeurEvenements::modifie, this, &EditeurPret::modifie);
@@ -31,6 +45,8 @@ EditeurPret::EditeurPret(QWidget* parent) : QWidget(parent)
 
 void EditeurPret::montrer(const credit::Pret& p)
 {
+    nom_->setText(q(p.nom));
+    financement_->montrer(p);
     pret_.montant->setText(texte_du_nombre(p.capital));
     pret_.taux->setText(texte_du_nombre(p.taux_annuel * 100));
     pret_.nombre->setText(texte_du_nombre(p.nb_echeances));
@@ -63,6 +79,8 @@ std::optional<credit::Pret> EditeurPret::lire(LecteurDeFormulaire& l) const
                              " » doit être une date écrite JJ/MM/AAAA.";
     }
     p.evenements = evenements_->evenements();
+    p.nom = texte(nom_);
+    valable = financement_->lire(l, p) && valable;
     if (!valable || date_fausse || !montant || !taux || !nombre)
         return std::nullopt;
     p.capital = *montant;

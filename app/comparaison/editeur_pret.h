@@ -8,12 +8,13 @@
 
 #include <optional>
 
+class ChampsFinancement;
 class EditeurEvenements;
 class LecteurDeFormulaire;
 class QLineEdit;
 
-// One loan of an offer: its terms, each borrower's cover, the date of its
-// first instalment and its events, as typed.
+// One loan of an offer: its name and terms, each borrower's cover, the date
+// of its first instalment, its deferral, steps or PTZ, and its events, as typed.
 class EditeurPret : public QWidget {
     Q_OBJECT
 
@@ -30,6 +31,7 @@ signals:
 private:
     ChampsPret pret_;
     ChampsCouverture couvertures_[2];
-    QLineEdit* premiere_echeance_;
+    QLineEdit *nom_, *premiere_echeance_;
+    ChampsFinancement* financement_;
     EditeurEvenements* evenements_;
 };

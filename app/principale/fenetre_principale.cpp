@@ -5,6 +5,7 @@
 #include "commun/images.h"
 #include "commun/messages.h"
 #include "commun/twips.h"
+#include "capacite/fenetre_capacite.h"
 #include "comparaison/fenetre_comparaison.h"
 #include "echeancier/fenetre_echeancier.h"
 #include "impression/impression.h"
@@ -129,6 +130,8 @@ void FenetrePrincipale::creer_menus()
     QAction* comparer = action(credit, "mncomparer", "Comparer des offres…");
     comparer->setShortcut(QKeySequence("Ctrl+K"));
     connect(comparer, &QAction::triggered, this, &FenetrePrincipale::ouvrir_comparaison);
+    connect(action(credit, "mncapacite", "Combien emprunter ?…"), &QAction::triggered, this,
+            &FenetrePrincipale::ouvrir_capacite);
     QMenu* aide = menu("mnaide2", "&?");
     QAction* lire_aide = action(aide, "mnaide", "aide");
     lire_aide->setShortcut(QKeySequence::HelpContents);
@@ -238,6 +241,19 @@ FenetreComparaison* FenetrePrincipale::ouvrir_comparaison()
     comparaison_->raise();
     comparaison_->activateWindow();
     return comparaison_;
+}
+
+void FenetrePrincipale::ouvrir_capacite()
+{
+    if (!capacite_) {
+        capacite_ = new FenetreCapacite(this);
+        capacite_->ajouter_a_la_comparaison = [this](const credit::OffreBancaire& offre) {
+            ouvrir_comparaison()->ajouter(offre);
+        };
+    }
+    capacite_->show();
+    capacite_->raise();
+    capacite_->activateWindow();
 }
 
 bool FenetrePrincipale::ouvrir_dossier(const QString& chemin)

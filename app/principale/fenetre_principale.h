@@ -11,6 +11,7 @@
 #include <optional>
 
 class FenetreAPropos;
+class FenetreCapacite;
 class FenetreComparaison;
 class FenetreEcheancier;
 class GrilleHypotheses;
@@ -52,6 +53,7 @@ private:
     void montrer_a_propos();
     void ouvrir_echeancier();
     FenetreComparaison* ouvrir_comparaison();
+    void ouvrir_capacite();
 
     QLabel* bande_ = nullptr;
     QLabel* embleme_ = nullptr;  // never shown itself: the grid's corner shows it
@@ -63,6 +65,7 @@ private:
     QPointer<FenetreAPropos> apropos_;
     QPointer<FenetreEcheancier> echeancier_;
     QPointer<FenetreComparaison> comparaison_;
+    QPointer<FenetreCapacite> capacite_;
     std::optional<calc::Depart> depart_;  // the last loan computed, for the schedule to start from
     bool depart_nouveau_ = false;         // computed since the schedule last started from one
 };
