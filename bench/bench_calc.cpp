@@ -7,7 +7,10 @@
 #include "calc/nombres.h"
 #include "credit/bilan.h"
 #include "credit/comparaison.h"
+#include "credit/capacite.h"
+#include "credit/chiffres.h"
 #include "credit/deroulement.h"
+#include "credit/ptz.h"
 
 #include <benchmark/benchmark.h>
 
@@ -102,6 +105,32 @@ void BM_VingtEvenements480(benchmark::State& etat)
         benchmark::DoNotOptimize(credit::derouler(pret));
 }
 
+// A whole financing: a smoothed main loan, a deferred PTZ, a loan of steps and a deferred
+// loan, every figure of the offer.
+void BM_FinancementLisse(benchmark::State& etat)
+{
+    credit::OffreBancaire o{.nom = "Financement", .lissage = credit::Lissage{true}};
+    credit::Pret principal{.capital = 160000, .taux_annuel = 0.034, .nb_echeances = 300};
+    principal.assurances = {{.taux = 0.003, .base = credit::BaseAssurance::capital_restant_du}};
+    credit::Pret paliers{.capital = 20000, .taux_annuel = 0.01, .nb_echeances = 120};
+    paliers.paliers = {{.nb_echeances = 60, .taux_annuel = 0.01}, {.nb_echeances = 60, .taux_annuel = 0.02}};
+    credit::Pret differe{.capital = 30000, .taux_annuel = 0.03, .nb_echeances = 180};
+    differe.differe = credit::Differe{24, credit::Differe::Sorte::partiel};
+    o.prets = {principal, *credit::pret_ptz({250000, 189000, 2, credit::Logement::collectif_neuf}), paliers, differe};
+    if (!credit::chiffrer(o, {6200, 0, {}}, 8, 25))
+        etat.SkipWithError("pas de chiffres");
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(credit::chiffrer(o, {6200, 0, {}}, 8, 25));
+}
+
+void BM_Capacite(benchmark::State& etat)
+{
+    credit::DemandeCapacite d{.revenu_mensuel = 5200, .charges_mensuelles = 300, .taux_annuel = 0.035,
+                              .nb_echeances = 300, .taux_assurance = 0.003};
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(credit::capacite(d));
+}
+
 // Every figure and the cost curves over 25 years.
 void BM_ComparaisonSixOffres(benchmark::State& etat)
 {
@@ -113,6 +142,8 @@ void BM_ComparaisonSixOffres(benchmark::State& etat)
 }  // namespace
 
 BENCHMARK(BM_ComparaisonSixOffres)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FinancementLisse)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Capacite)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VingtEvenements480)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EcheancierEtTaeg480)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TableauCalculSeul)->Unit(benchmark::kMillisecond);
