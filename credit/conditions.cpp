@@ -51,8 +51,10 @@ std::optional<std::int64_t> annuite(std::int64_t capital, const Fraction& taux, 
             break;
         puissance_b *= b;
     }
+    if (somme == 0 || somme >= limite)  // before the product below, which would overflow
+        return std::llround(*estimee);
     Entier d = debut ? somme : somme * b;
-    if (somme == 0 || somme >= limite || d >= limite)
+    if (d >= limite)
         return std::llround(*estimee);
     Entier reste = produit_mod(capital % d, puissance_mod(base % d, n - debut, d), d);
     auto entiers = std::llround(*estimee - static_cast<double>(reste) / static_cast<double>(d));

@@ -66,9 +66,11 @@ Ligne Moteur::ligne(Etat& e, int k)
         return {k, en_euros(interets - capitalises), en_euros(interets), en_euros(-capitalises), en_euros(assurance),
                 en_euros(e.reste)};
     }
-    std::int64_t part = versement && k <= pret_.nb_echeances ? versement(k, assurance) : e.part;
-    std::int64_t amorti = capital_constant_ ? part : part - interets;
-    insuffisante_ = !capital_constant_ && amorti < 0 && k < e.fin;
+    // A smoothed outlay is an instalment, whatever the loan's amortisation.
+    bool lisse = versement && k <= pret_.nb_echeances;
+    std::int64_t part = lisse ? versement(k, assurance) : e.part;
+    std::int64_t amorti = capital_constant_ && !lisse ? part : part - interets;
+    insuffisante_ = (lisse || !capital_constant_) && amorti < 0 && k < e.fin;
     if (!sans_solde)
         amorti = k == e.fin ? e.reste : std::clamp<std::int64_t>(amorti, 0, e.reste);
     e.reste -= amorti;

@@ -3,7 +3,7 @@
 set -eu
 
 paquets="build-essential cmake pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
-nlohmann-json3-dev
+nlohmann-json3-dev clang libclang-rt-14-dev
 fonts-liberation fonts-liberation2 fontconfig time
 cups printer-driver-cups-pdf libcups2-dev poppler-utils qt6-translations-l10n desktop-file-utils
 dpkg-dev fakeroot file lintian appstream shared-mime-info
