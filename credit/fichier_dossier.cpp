@@ -196,6 +196,8 @@ LectureDossier lire_dossier(std::string_view texte)
     } catch (const Json::parse_error& e) {
         lecture.erreur = "Ce fichier n'est pas un dossier Tarvio : son texte n'est pas du JSON valable (à l'octet " +
                          std::to_string(e.byte) + ").";
+    } catch (const Json::out_of_range&) {  // 1e999: JSON, but no double holds it
+        lecture.erreur = "Ce fichier n'est pas un dossier Tarvio : un de ses nombres est trop grand pour être lu.";
     } catch (const Refus& r) {
         lecture.erreur = r.message;
     }

@@ -106,6 +106,8 @@ TEST(FichierDossier, ChaqueFichierFauxRefuseAvecOuEtPourquoi)
     const std::pair<std::string, std::string> cas[] = {
         {"{\"format\": ", pas_un_dossier + "son texte n'est pas du JSON valable (à l'octet 12)."},
         {"", pas_un_dossier + "son texte n'est pas du JSON valable (à l'octet 1)."},
+        {R"({"format": "tarvio-dossier", "version": 1, "offres": [], "horizon_annees": 8e8888})",
+         pas_un_dossier + "un de ses nombres est trop grand pour être lu."},
         {R"({"format": "autre", "version": 1, "offres": []})", pas_un_dossier + "« format » doit valoir \"tarvio-dossier\"."},
         {"[1]", pas_un_dossier + "« format » doit valoir \"tarvio-dossier\"."},
         {R"({"format": "tarvio-dossier", "version": "1", "offres": []})",
