@@ -1,8 +1,12 @@
 #include "banc.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "commun/application.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -30,4 +34,17 @@ bool preparer_plus_grand_tableau(FenetrePrincipale& fenetre)
     fenetre.findChild<QComboBox*>("Combo1")->setCurrentText("1");
     fenetre.findChild<QComboBox*>("Combo2")->setCurrentText("25");
     return true;
+}
+
+double mediane_des_frappes(const std::function<void(int)>& frappe)
+{
+    std::vector<double> temps;
+    for (int i = 0; i < 41; ++i) {
+        QElapsedTimer chrono;
+        chrono.start();
+        frappe(i);
+        temps.push_back(static_cast<double>(chrono.nsecsElapsed()) / 1e6);
+    }
+    std::nth_element(temps.begin(), temps.begin() + 20, temps.end());
+    return temps[20];
 }

@@ -7,7 +7,6 @@
 #include "credit/fichier_dossier.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -15,9 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -48,20 +45,12 @@ int main(int argc, char* argv[])
         auto* onglets = comparaison->findChild<QTabWidget*>("onglets");
         for (int onglet : {0, 1}) {
             onglets->setCurrentIndex(onglet);
-            std::vector<double> temps;
-            for (int i = 0; i < 41; ++i) {
-                QElapsedTimer chrono;
-                chrono.start();
-                if (i % 2)
-                    QTest::keyClick(taux, Qt::Key_Backspace);
-                else
-                    QTest::keyClick(taux, '5');
+            double mediane = mediane_des_frappes([&](int i) {
+                QTest::keyClick(taux, i % 2 ? Qt::Key_Backspace : Qt::Key_5);
                 QApplication::processEvents();
-                temps.push_back(chrono.nsecsElapsed() / 1e6);
-            }
-            std::nth_element(temps.begin(), temps.begin() + 20, temps.end());
+            });
             std::printf("Frappe jusqu'à la comparaison repeinte, onglet %s : %.2f ms (médiane de 41)\n",
-                        onglet ? "graphique" : "tableau", temps[20]);
+                        onglet ? "graphique" : "tableau", mediane);
         }
         return 0;
     });

@@ -3,14 +3,11 @@
 #include "banc.h"
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 int main(int argc, char* argv[])
 {
@@ -27,17 +24,12 @@ int main(int argc, char* argv[])
 
         for (int onglet : {0, 1}) {
             onglets->setCurrentIndex(onglet);
-            std::vector<double> temps;
-            for (int i = 0; i < 41; ++i) {
-                QElapsedTimer chrono;
-                chrono.start();
+            double mediane = mediane_des_frappes([&](int i) {
                 taux->setText(i % 2 ? "3,45" : "3,4");
                 echeancier->repaint();
-                temps.push_back(chrono.nsecsElapsed() / 1e6);
-            }
-            std::nth_element(temps.begin(), temps.begin() + 20, temps.end());
+            });
             std::printf("Frappe jusqu'à la fenêtre repeinte, onglet %s : %.2f ms (médiane de 41)\n",
-                        onglet ? "graphique" : "échéancier", temps[20]);
+                        onglet ? "graphique" : "échéancier", mediane);
         }
         return 0;
     });

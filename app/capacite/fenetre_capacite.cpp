@@ -1,7 +1,6 @@
 #include "capacite/fenetre_capacite.h"
 
 #include "calc/nombres.h"
-#include "commun/apparence.h"
 #include "commun/bouton.h"
 #include "commun/formulaire.h"
 #include "commun/textes.h"
@@ -36,14 +35,9 @@ FenetreCapacite::FenetreCapacite(QWidget* parent) : QWidget(parent, Qt::Window)
     duree_ = champ(f, "duree", "Durée", "ans");
     assurance_ = champ(f, "taux_assurance", "Assurance, taux annuel du capital", "%");
     montant_ = champ(f, "montant", "Ou, pour ce montant, la durée nécessaire", "€");
-    resultat_ = new QLabel;
-    resultat_->setObjectName("resultat");
-    resultat_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    resultat_ = etiquette_de_resultat("resultat");
     v->addWidget(resultat_);
-    erreurs_ = new QLabel;
-    erreurs_->setObjectName("erreurs");
-    erreurs_->setWordWrap(true);
-    colorer(erreurs_, {QPalette::WindowText}, couleurs::rouge);
+    erreurs_ = etiquette_en_rouge("erreurs");
     v->addWidget(erreurs_);
     ajouter_ = creer_bouton("&Ajouter à la comparaison");
     ajouter_->setObjectName("ajouter_comparaison");

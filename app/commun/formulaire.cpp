@@ -1,6 +1,7 @@
 #include "commun/formulaire.h"
 
 #include "calc/nombres.h"
+#include "commun/apparence.h"
 #include "commun/textes.h"
 
 #include <cmath>
@@ -31,4 +32,21 @@ void montrer_rangee(QFormLayout* formulaire, QWidget* champ, bool visible)
         if (QLayoutItem* item = formulaire->itemAt(r, QFormLayout::FieldRole);
             item && item->layout() && item->layout()->indexOf(champ) >= 0)
             formulaire->setRowVisible(r, visible);
+}
+
+QLabel* etiquette_en_rouge(const char* nom)
+{
+    auto* etiquette = new QLabel;
+    etiquette->setObjectName(nom);
+    etiquette->setWordWrap(true);
+    colorer(etiquette, {QPalette::WindowText}, couleurs::rouge);
+    return etiquette;
+}
+
+QLabel* etiquette_de_resultat(const char* nom)
+{
+    auto* etiquette = new QLabel;
+    etiquette->setObjectName(nom);
+    etiquette->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return etiquette;
 }

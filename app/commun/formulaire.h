@@ -36,6 +36,11 @@ inline QLineEdit* champ(QFormLayout* formulaire, const char* nom, const QString&
     return rangee(formulaire, new QLineEdit, nom, legende, unite);
 }
 
+// Where a form names what is wrong: red, wrapping, named `nom`.
+QLabel* etiquette_en_rouge(const char* nom);
+// Where a form answers: its text selectable and copied as typed, named `nom`.
+QLabel* etiquette_de_resultat(const char* nom);
+
 // Shows or hides the whole row of a field made by rangee: its caption, the field, its unit.
 void montrer_rangee(QFormLayout* formulaire, QWidget* champ, bool visible);
 

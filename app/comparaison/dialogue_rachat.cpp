@@ -1,7 +1,6 @@
 #include "comparaison/dialogue_rachat.h"
 
 #include "calc/nombres.h"
-#include "commun/apparence.h"
 #include "commun/bouton.h"
 #include "commun/formulaire.h"
 #include "commun/textes.h"
@@ -27,14 +26,9 @@ DialogueRachat::DialogueRachat(QWidget* parent, const credit::OffreBancaire& off
     for (int i = 0; i < 2; ++i)
         couvertures_[i] = creer_couverture(f, QString("assurance_rachat%1").arg(i + 1),
                                            QString("Assurance de l'emprunteur %1").arg(i + 1));
-    resultat_ = new QLabel;
-    resultat_->setObjectName("resultat_rachat");
-    resultat_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    resultat_ = etiquette_de_resultat("resultat_rachat");
     v->addWidget(resultat_);
-    erreurs_ = new QLabel;
-    erreurs_->setObjectName("erreurs_rachat");
-    erreurs_->setWordWrap(true);
-    colorer(erreurs_, {QPalette::WindowText}, couleurs::rouge);
+    erreurs_ = etiquette_en_rouge("erreurs_rachat");
     v->addWidget(erreurs_);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close);
     ajouter_ = boutons->addButton("&Ajouter au dossier", QDialogButtonBox::ActionRole);

@@ -1,7 +1,6 @@
 #include "comparaison/editeur_offre.h"
 
 #include "calc/nombres.h"
-#include "commun/apparence.h"
 #include "commun/bouton.h"
 #include "commun/formulaire.h"
 #include "commun/textes.h"
@@ -29,10 +28,7 @@ EditeurOffre::EditeurOffre(QWidget* parent) : QWidget(parent)
     v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(creer_prets(), 1);
     v->addWidget(creer_offre());
-    erreurs_ = new QLabel;
-    erreurs_->setObjectName("erreurs_offre");
-    erreurs_->setWordWrap(true);
-    colorer(erreurs_, {QPalette::WindowText}, couleurs::rouge);
+    erreurs_ = etiquette_en_rouge("erreurs_offre");
     v->addWidget(erreurs_);
 }
 

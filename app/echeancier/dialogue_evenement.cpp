@@ -1,7 +1,6 @@
 #include "echeancier/dialogue_evenement.h"
 
 #include "calc/nombres.h"
-#include "commun/apparence.h"
 #include "commun/formulaire.h"
 #include "commun/textes.h"
 
@@ -44,10 +43,7 @@ DialogueEvenement::DialogueEvenement(QWidget* parent, const credit::Evenement& e
     for (int i = 0; i < 2; ++i)
         couvertures_[i] = creer_couverture(f, QString("nouvelle_assurance%1").arg(i + 1),
                                            QString("Nouvelle assurance de l'emprunteur %1").arg(i + 1));
-    erreurs_ = new QLabel;
-    erreurs_->setObjectName("erreurs_evenement");
-    erreurs_->setWordWrap(true);
-    colorer(erreurs_, {QPalette::WindowText}, couleurs::rouge);
+    erreurs_ = etiquette_en_rouge("erreurs_evenement");
     v->addWidget(erreurs_);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);

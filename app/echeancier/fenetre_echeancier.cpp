@@ -3,6 +3,7 @@
 #include "calc/nombres.h"
 #include "commun/apparence.h"
 #include "commun/bouton.h"
+#include "commun/formulaire.h"
 #include "commun/messages.h"
 #include "commun/textes.h"
 #include "echeancier/formulaire_offre.h"
@@ -61,10 +62,7 @@ QWidget* FenetreEcheancier::creer_resultats()
     totaux->addWidget(creer_totaux());
     totaux->addWidget(creer_totaux_avec_evenements());
     v->addLayout(totaux);
-    alertes_ = new QLabel;
-    alertes_->setObjectName("alertes");
-    alertes_->setWordWrap(true);
-    colorer(alertes_, {QPalette::WindowText}, couleurs::rouge);
+    alertes_ = etiquette_en_rouge("alertes");
     v->addWidget(alertes_);
     v->addWidget(creer_onglets(), 1);
     v->addLayout(creer_boutons());

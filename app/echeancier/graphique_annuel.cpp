@@ -72,7 +72,8 @@ public:
         for (const credit::Annee& a : contrat.size() > annees.size() ? contrat : annees)
             noms << QString::number(a.annee);
         restant_contrat_->replace(restant_contrat);
-        restant_contrat_->setVisible(!contrat.empty());
+        if (restant_contrat_->isVisible() == contrat.empty())  // the legend is laid out again on each change
+            restant_contrat_->setVisible(!contrat.empty());
         for (auto [serie, valeurs] :
              {std::pair{capital_, &capital}, {interets_, &interets}, {assurance_, &assurance}}) {
             serie->remove(0, serie->count());
