@@ -34,12 +34,11 @@ std::string Moteur::debut_de_ligne(Etat& e, int k)
         return k == differe_ + 1 && k > 1 && !versement ? recalculer(e, k - 1) : std::string();
     const Palier& p = pret_.paliers[palier->second];
     palier_impose_.reset();
-    if (p.taux_annuel) {
-        auto taux = taux_par_periode(*p.taux_annuel, pret_.periodes_par_an);
-        if (!taux)
-            return "palier " + std::to_string(palier->second + 1) + " : son taux est hors des bornes";
-        e.taux = *taux, e.taux_annuel = *p.taux_annuel;
-    }
+    double taux_annuel = p.taux_annuel.value_or(pret_.taux_annuel);  // a step without a rate: the loan's
+    auto taux = taux_par_periode(taux_annuel, pret_.periodes_par_an);
+    if (!taux)
+        return "palier " + std::to_string(palier->second + 1) + " : son taux est hors des bornes";
+    e.taux = *taux, e.taux_annuel = taux_annuel;
     if (p.echeance) {
         e.part = centimes(*p.echeance);
         palier_impose_ = palier->second;

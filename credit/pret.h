@@ -57,8 +57,8 @@ struct Differe {
 };
 
 // A step of the lines after the deferral: at its first line, its own
-// instalment, or the annuity at its rate (the loan's when none) of what is owed
-// over all the loan's lines left; its lines' interest at its rate.
+// instalment, or the annuity at its rate of what is owed over all the loan's
+// lines left; its lines' interest at its rate, the loan's when it has none.
 struct Palier {
     int nb_echeances = 0;
     std::optional<double> taux_annuel;  // a fraction

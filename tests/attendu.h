@@ -1,8 +1,8 @@
 #pragma once
 
 // What an independent reference of tests/reference/ printed: blocks of
-// "clé : valeur" lines, one block an offer ("Offre : …") or a buy-back
-// ("Rachat : …"), grouped by the file they came from ("== fichier … ==").
+// "clé : valeur" lines, one block an offer ("Offre : …"), a buy-back
+// ("Rachat : …") or a capacity ("Capacité : …"), grouped by the file they came from ("== fichier … ==").
 
 #include <filesystem>
 #include <fstream>
@@ -28,7 +28,7 @@ inline std::map<std::string, std::vector<Lignes>> attendu(const std::filesystem:
     for (std::string l; std::getline(texte, l);) {
         if (l.rfind("== ", 0) == 0)
             fichier = l.substr(3, l.find(' ', 3) - 3);
-        else if (l.rfind("Offre : ", 0) == 0 || l.rfind("Rachat : ", 0) == 0)
+        else if (l.rfind("Offre : ", 0) == 0 || l.rfind("Rachat : ", 0) == 0 || l.rfind("Capacité : ", 0) == 0)
             a[fichier].emplace_back();
         else if (auto deux_points = l.find(" : "); deux_points != std::string::npos && !a[fichier].empty())
             a[fichier].back()[l.substr(l.find_first_not_of(' '), deux_points - l.find_first_not_of(' '))] =

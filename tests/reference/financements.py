@@ -53,15 +53,16 @@ def lire_pret_v3(brut, ou):
         raise ValueError(f"{ou} : des événements, que cette référence ne suit pas")
     ptz = "ptz" in d
     if ptz:
-        montant, n, lignes_differe = regles_ptz(d["ptz"], ou)
-        d = {"taux": 0, "nombre_echeances": n,
-             "differe": {"nombre_echeances": lignes_differe, "type": "total"}, **d}
+        montant, n, differe = regles_ptz(d["ptz"], ou)
+        d = {"taux": 0, "nombre_echeances": n, "differe": {"nombre_echeances": differe, "type": "total"}, **d}
     if ptz and "montant" not in d:
         # The rules' amount is in cents already: read a placeholder, then set it.
         pret = lire_pret(dict(d, montant=1))
         pret["c"] = montant
     else:
         pret = lire_pret(d)
+    if ptz and pret["p"] != 12:
+        raise ValueError(f"{ou} : un PTZ est mensuel")
     pret.update(nom=d.get("nom", ""), ptz=ptz, differe=0, total=False, paliers=[])
     n = pret["n"]
     if "differe" in d:
@@ -142,13 +143,13 @@ def tableau(pret):
     n, k = pret["n"], pret["differe"]
     for numero, (m, taux, echeance) in enumerate(paliers_de(pret), 1):
         r = (pret["taux"] if taux is None else taux) / 100 / pret["p"]
-        part = annuite(reste, r, n - k) if echeance is None else echeance
+        verse = annuite(reste, r, n - k) if echeance is None else echeance
         for _ in range(m):
             k += 1
             interets = arrondi(reste * r)
             if echeance is not None and echeance < interets:
                 raise ValueError(f"palier {numero}, ligne {k} : l'échéance ne couvre pas les intérêts")
-            amorti = reste if k == n else min(max(part - interets, 0), reste)
+            amorti = reste if k == n else min(max(verse - interets, 0), reste)
             assurance = assurance_ligne(pret, reste)
             reste -= amorti
             lignes.append((interets + amorti, interets, amorti, assurance, reste))
