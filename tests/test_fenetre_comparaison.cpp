@@ -7,6 +7,7 @@
 #include "echeancier/graphique.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -352,6 +353,37 @@ TEST_F(Comparaison, UnRachatSeChiffreEtDevientUneOffre)
     ASSERT_EQ(modele()->columnCount(), 4);
     EXPECT_EQ(modele()->headerData(3, Qt::Horizontal).toString(), "Rachat de Contrat à 4,3 % après l'échéance 48");
     EXPECT_EQ(cellule("Montant emprunté", 3).toString(), "259 679,43 €");
+    capteur.reponse = QMessageBox::Discard;
+    comparaison()->close();
+}
+
+// A smoothed financing (tests/reference/financements/attendu.txt): its outlay said under its
+// schedule, the loans' names as tabs; the PTZ's rules applied from its editor; smoothing
+// unticked and the schedule follows.
+TEST_F(Comparaison, UnFinancementLisseEtSonPtz)
+{
+    ASSERT_TRUE(
+        fenetre->ouvrir_dossier(QString(TARVIO_REFERENCES) + "/../financements/lissage-ptz-avec-assurance.tarvio"));
+    QTest::mouseClick(comparaison()->findChild<QPushButton*>("echeancier"), Qt::LeftButton);
+    auto* echeancier = comparaison()->findChild<QWidget*>("EcheancierOffre");
+    auto* onglets = echeancier->findChild<QTabWidget*>("prets");
+    EXPECT_EQ(onglets->tabText(1), "PTZ");
+    EXPECT_EQ(onglets->tabText(onglets->count() - 1), "Ensemble, mois par mois");
+    auto* dit = echeancier->findChild<QLabel*>("avertissements");
+    EXPECT_TRUE(dit->text().contains("Versement lissé : 1 174,26 € par mois.")) << dit->text().toStdString();
+
+    QWidget* offre = comparaison()->findChild<QWidget*>("offre");
+    QWidget* ptz = offre->findChild<QTabWidget*>("prets")->widget(1);
+    ASSERT_TRUE(ptz->findChild<QCheckBox*>("ptz")->isChecked());
+    ptz->findChild<QComboBox*>("ptz_tranche")->setCurrentIndex(1);  // bracket 2, a house: 20 % of 240 000 €
+    QTest::mouseClick(ptz->findChild<QPushButton*>("appliquer_ptz"), Qt::LeftButton);
+    EXPECT_EQ(ptz->findChild<QLineEdit*>("montant")->text(), "48000");
+    EXPECT_EQ(ptz->findChild<QLineEdit*>("differe")->text(), "96");
+    EXPECT_EQ(cellule("Montant emprunté", 0).toString(), "228 000,00 €");
+
+    offre->findChild<QCheckBox*>("lissage")->click();
+    EXPECT_FALSE(dit->text().contains("Versement lissé"));
+    CapteurMessages capteur;
     capteur.reponse = QMessageBox::Discard;
     comparaison()->close();
 }
