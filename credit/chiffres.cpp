@@ -159,6 +159,25 @@ void verifier_l_annonce(const OffreBancaire& o, Chiffres& ch)
         ch.ecart_echeance = en_euros(centimes(ch.echeance) - centimes(*o.annonce.echeance));
 }
 
+// Each loan's contract lines, and as it will run with its events; none when one cannot be.
+std::optional<Calcul> calculer(const OffreBancaire& offre, Financement& f)
+{
+    Calcul c{offre, {}, {}, {}};
+    if (!f.erreur.empty() || offre.prets.empty())
+        return std::nullopt;
+    for (std::size_t i = 0; i < offre.prets.size(); ++i) {
+        const Pret& p = offre.prets[i];
+        c.lignes.push_back(std::move(f.lignes[i]));
+        c.deroulements.push_back(p.evenements.empty() ? Deroulement{.lignes = c.lignes.back()}
+                                                      : derouler(p, offre.credit, offre.indemnites));
+        if (!c.deroulements.back().erreur.empty())
+            return std::nullopt;
+        c.cumuls.emplace_back(p, c.deroulements.back().lignes);
+        c.cout_evenements += cout_des_evenements(c.deroulements.back().evenements);
+    }
+    return c;
+}
+
 }  // namespace
 
 int annees(const OffreBancaire& offre)
@@ -171,22 +190,11 @@ int annees(const OffreBancaire& offre)
 
 std::optional<Chiffres> chiffrer(const OffreBancaire& offre, const Situation& situation, int horizon, int annees)
 {
-    Calcul c{offre, {}, {}, {}};
     Financement f = financer(offre);
-    if (!f.erreur.empty())
+    std::optional<Calcul> calcul = calculer(offre, f);
+    if (!calcul)
         return std::nullopt;
-    for (std::size_t i = 0; i < offre.prets.size(); ++i) {
-        const Pret& p = offre.prets[i];
-        c.lignes.push_back(std::move(f.lignes[i]));
-        c.deroulements.push_back(p.evenements.empty() ? Deroulement{.lignes = c.lignes.back()}
-                                                      : derouler(p, offre.credit, offre.indemnites));
-        if (!c.deroulements.back().erreur.empty())
-            return std::nullopt;
-        c.cumuls.emplace_back(p, c.deroulements.back().lignes);
-        c.cout_evenements += cout_des_evenements(c.deroulements.back().evenements);
-    }
-    if (c.lignes.empty())
-        return std::nullopt;
+    const Calcul& c = *calcul;
     Chiffres ch;
     totaux(c, ch);
     ch.taeg = taeg(c, true);

@@ -33,15 +33,7 @@ DialogueRachat::DialogueRachat(QWidget* parent, const credit::OffreBancaire& off
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close);
     ajouter_ = boutons->addButton("&Ajouter au dossier", QDialogButtonBox::ActionRole);
     ajouter_->setObjectName("ajouter_rachat");
-    connect(ajouter_, &QPushButton::clicked, this, [this] {
-        if (!bilan_)
-            return;
-        credit::OffreBancaire nouvelle{.nom = "Rachat de " + offre_.nom + " après l'échéance " + texte(apres_),
-                                       .credit = offre_.credit,
-                                       .prets = {bilan_->nouveau},
-                                       .frais = {.dossier = valeur(frais_)}};
-        ajouter(nouvelle);
-    });
+    connect(ajouter_, &QPushButton::clicked, this, &DialogueRachat::ajouter_au_dossier);
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     v->addWidget(boutons);
     for (QLineEdit* c : findChildren<QLineEdit*>())
@@ -49,6 +41,16 @@ DialogueRachat::DialogueRachat(QWidget* parent, const credit::OffreBancaire& off
     for (QComboBox* l : findChildren<QComboBox*>())
         connect(l, &QComboBox::currentIndexChanged, this, &DialogueRachat::recalculer);
     recalculer();
+}
+
+// The new loan as an offer of its own, its fees paid from what it lends.
+void DialogueRachat::ajouter_au_dossier()
+{
+    if (bilan_)
+        ajouter({.nom = "Rachat de " + offre_.nom + " après l'échéance " + texte(apres_),
+                 .credit = offre_.credit,
+                 .prets = {bilan_->nouveau},
+                 .frais = {.dossier = valeur(frais_)}});
 }
 
 std::optional<credit::Rachat> DialogueRachat::lire(QStringList& erreurs) const

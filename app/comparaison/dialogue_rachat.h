@@ -25,6 +25,7 @@ public:
 
 private:
     void recalculer();
+    void ajouter_au_dossier();
     std::optional<credit::Rachat> lire(QStringList& erreurs) const;
 
     credit::OffreBancaire offre_;

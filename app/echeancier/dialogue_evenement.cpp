@@ -88,19 +88,25 @@ void DialogueEvenement::montrer_les_champs_du_type()
             voir(w, s == Sorte::assurance);
 }
 
+// After an instalment, or on a date when one is typed.
+void DialogueEvenement::lire_moment(LecteurDeFormulaire& l, credit::Evenement& ev) const
+{
+    if (date_->text().trimmed().isEmpty()) {
+        ev.apres_echeance = static_cast<int>(
+            l.nombre(apres_, "", 1, credit::nb_echeances_maxi, "un numéro d'échéance de 1 à 1 200", true, true)
+                .value_or(0));
+        return;
+    }
+    ev.date = credit::lire_date_francaise(texte(date_));
+    if (!ev.date)
+        l.erreurs << "Événement : « " + date_->accessibleName() + " » doit être une date écrite JJ/MM/AAAA.";
+}
+
 std::optional<credit::Evenement> DialogueEvenement::lire(QStringList& erreurs) const
 {
     LecteurDeFormulaire l("Événement");
     credit::Evenement ev{.sorte = valeur_choisie<Sorte>(type_)};
-    if (!date_->text().trimmed().isEmpty()) {
-        ev.date = credit::lire_date_francaise(texte(date_));
-        if (!ev.date)
-            l.erreurs << "Événement : « " + date_->accessibleName() + " » doit être une date écrite JJ/MM/AAAA.";
-    } else {
-        ev.apres_echeance = static_cast<int>(
-            l.nombre(apres_, "", 1, credit::nb_echeances_maxi, "un numéro d'échéance de 1 à 1 200", true, true)
-                .value_or(0));
-    }
+    lire_moment(l, ev);
     switch (ev.sorte) {
     case Sorte::remboursement_partiel:
         ev.montant = l.nombre(montant_, "€", 0.01, credit::capital_maxi, montant_en_euros, true).value_or(0);

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class LecteurDeFormulaire;
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
@@ -28,6 +29,7 @@ private:
     void montrer(const credit::Evenement& ev);
     void montrer_les_champs_du_type();
     std::optional<credit::Evenement> lire(QStringList& erreurs) const;
+    void lire_moment(LecteurDeFormulaire& lecteur, credit::Evenement& ev) const;
 
     credit::Evenement evenement_;
     QFormLayout* formulaire_;
