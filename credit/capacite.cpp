@@ -3,6 +3,8 @@
 #include "credit/argent.h"
 #include "credit/conditions.h"
 
+#include <algorithm>
+
 namespace credit {
 namespace {
 
@@ -40,8 +42,10 @@ std::optional<Capacite> capacite(const DemandeCapacite& d)
         !tient(d, 100))
         return std::nullopt;
     std::int64_t bas = 1, haut = 2;  // whole euros: bas keeps the ratio, haut breaks it
-    while (haut <= static_cast<std::int64_t>(capital_maxi) && tient(d, haut * 100))
+    const auto plafond = static_cast<std::int64_t>(capital_maxi);
+    while (haut <= plafond && tient(d, haut * 100))
         bas = haut, haut *= 2;
+    haut = std::min(haut, plafond + 1);  // never above what a loan may lend
     while (haut - bas > 1) {
         std::int64_t milieu = bas + (haut - bas) / 2;
         (tient(d, milieu * 100) ? bas : haut) = milieu;

@@ -60,7 +60,8 @@ std::int64_t cout_des_evenements(const std::vector<EvenementApplique>& evenement
 std::pair<std::int64_t, std::int64_t> indemnites_apres(const Calcul& c, std::size_t i, std::size_t k)
 {
     const Pret& p = c.offre.prets[i];
-    if (!p.evenements.empty()) {
+    bool lisse = c.offre.lissage && i == 0;  // smoothed, its steps aside: the running sums hold it
+    if (!p.evenements.empty() || (!p.paliers.empty() && !lisse)) {  // the rate in force may not be the loan's
         Deroulement d = derouler(p, c.offre.credit, c.offre.indemnites, static_cast<int>(k));
         return {d.indemnite_finale, cout_des_evenements(d.evenements)};
     }

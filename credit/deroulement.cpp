@@ -80,13 +80,18 @@ std::string Moteur::appliquer(const Evenement& ev, Etat& e, int k, EvenementAppl
     if (k >= e.fin)
         return "la dernière échéance du prêt est la " + std::to_string(e.fin) + "e : plus rien n'est dû après l'échéance " +
                std::to_string(k);
+    bool garde_l_echeance = ev.sorte == SorteEvenement::modulation ||
+                            (ev.sorte == SorteEvenement::remboursement_partiel && ev.reduire == Reduire::duree);
+    if (garde_l_echeance && k <= differe_)  // the instalment is set only after the deferral
+        return "pendant le différé (jusqu'à l'échéance " + std::to_string(differe_) +
+               "), il n'y a pas encore d'échéance à garder ou à moduler : choisissez « réduire l'échéance »";
     switch (ev.sorte) {
     case SorteEvenement::remboursement_partiel:
     case SorteEvenement::remboursement_total: return rembourser(ev, e, k, a);
     case SorteEvenement::modulation:
         if (!(ev.pourcentage > -100 && ev.pourcentage <= 1000))
             return "la modulation doit être de plus de -100 % et d'au plus 1 000 %";
-        e.part += fraction(ev.pourcentage / 100).de(e.part);
+        e.part += fraction(calc::centieme(ev.pourcentage)).de(e.part);
         return nouveau_rythme(e, k);
     case SorteEvenement::assurance:
     case SorteEvenement::taux: {
@@ -119,7 +124,7 @@ std::string Moteur::changer(const Evenement& ev, Etat& e, int k, EvenementAppliq
         auto taux = taux_par_periode(ev.taux_annuel, pret_.periodes_par_an);
         if (!taux || !(ev.frais >= 0 && ev.frais <= capital_maxi))
             return "le nouveau taux ou ses frais sont hors des bornes";
-        e.taux = *taux, e.taux_annuel = ev.taux_annuel;
+        e.taux = *taux, e.taux_annuel = e.taux_du_contrat = ev.taux_annuel;
         a.frais = centimes(ev.frais);
         return recalculer(e, k);
     }

@@ -66,6 +66,7 @@ struct Deroulement {
     std::string erreur;  // in French, naming the event ("événement 2 : ..."); then nothing else is given
     // When stopped: the penalty on what is owed after the stop, were it all repaid then.
     std::int64_t indemnite_finale = 0;
+    std::int64_t reste_final = 0;  // cents owed after the last line and its events
 };
 
 // The loan's lines with its events; no lines without a schedule (see

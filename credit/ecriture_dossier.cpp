@@ -99,7 +99,9 @@ Json ecrire(const Pret& p)
         evenements.push_back(ecrire(ev));
     for (const Palier& palier : p.paliers)
         paliers.push_back(ecrire(palier));
-    Json differe;
+    Json differe;  // a PTZ without one says so: its rules would propose one
+    if (p.ptz && !p.differe)
+        differe = {{"nombre_echeances", 0}, {"type", "partiel"}};
     if (p.differe)
         differe = {{"nombre_echeances", p.differe->nb_echeances},
                    {"type", p.differe->sorte == Differe::Sorte::partiel ? "partiel" : "total"}};

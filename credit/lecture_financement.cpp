@@ -7,11 +7,11 @@ namespace credit {
 Pret lire_ptz(const Objet& o)
 {
     Pret p;
-    if (const Json& nom = o.cle("nom"); !nom.is_null()) {
-        if (!nom.is_string())
-            o.refuser("nom", "doit être un texte");
+    const Json& nom = o.cle("nom");
+    if (!nom.is_null() && !nom.is_string())
+        o.refuser("nom", "doit être un texte");
+    if (!nom.is_null())
         p.nom = nom.get<std::string>();
-    }
     const Json& v = o.cle("ptz");
     if (v.is_null())
         return p;
@@ -22,10 +22,10 @@ Pret lire_ptz(const Objet& o)
                static_cast<int>(*ptz.nombre("tranche", 1, 4, "1, 2, 3 ou 4", true, true)),
                ptz.mot<Logement>("logement", {{"collectif_neuf", Logement::collectif_neuf},
                                               {"individuel_neuf", Logement::individuel_neuf}})};
-    std::string nom = p.nom;
+    std::string donne = p.nom;
     p = *pret_ptz(decrit);
-    if (!nom.empty())
-        p.nom = nom;
+    if (!nom.is_null())  // even empty: the borrower's, not the rules'
+        p.nom = donne;
     return p;
 }
 

@@ -6,7 +6,8 @@
 // its instalment, X less what the other loans' line m costs (their
 // instalment, with their insurance when avec_assurance) less, when
 // avec_assurance, its own insurance of line m; a loan past its end costs
-// nothing, the first loan's deferral keeps its own rule. X is the outlay in
+// nothing, the first loan's deferral keeps its own rule and its steps are set
+// aside. X is the outlay in
 // whole cents for which the first loan's capital owed after its last line,
 // every line paying so, is nearest to 0 (the smaller on a tie); then its last
 // line repays exactly what remains. Refused when, with that X, a line of the

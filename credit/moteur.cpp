@@ -23,18 +23,20 @@ std::optional<Etat> Moteur::depart() const
                                   : annuite(c_.capital, c_.taux, n, pret_.en_debut_de_periode);
     if (!part)
         return std::nullopt;
-    return Etat{c_.capital, c_.taux, pret_.taux_annuel, c_.primes, *part, n};
+    return Etat{c_.capital, c_.taux, pret_.taux_annuel, c_.primes, *part, n, pret_.taux_annuel};
 }
 
 // At the line after the deferral and at each step's first line, the instalment (and rate) change.
 std::string Moteur::debut_de_ligne(Etat& e, int k)
 {
+    if (versement)  // a smoothed loan pays its outlay, its steps aside
+        return {};
     auto palier = paliers_.find(k);
     if (palier == paliers_.end())
-        return k == differe_ + 1 && k > 1 && !versement ? recalculer(e, k - 1) : std::string();
+        return k == differe_ + 1 && k > 1 ? recalculer(e, k - 1) : std::string();
     const Palier& p = pret_.paliers[palier->second];
     palier_impose_.reset();
-    double taux_annuel = p.taux_annuel.value_or(pret_.taux_annuel);  // a step without a rate: the loan's
+    double taux_annuel = p.taux_annuel.value_or(e.taux_du_contrat);  // a step without a rate: the loan's
     auto taux = taux_par_periode(taux_annuel, pret_.periodes_par_an);
     if (!taux)
         return "palier " + std::to_string(palier->second + 1) + " : son taux est hors des bornes";
@@ -73,6 +75,11 @@ Ligne Moteur::ligne(Etat& e, int k)
     if (!sans_solde)
         amorti = k == e.fin ? e.reste : std::clamp<std::int64_t>(amorti, 0, e.reste);
     e.reste -= amorti;
+    // Searching, an outlay far off makes what is owed run away: held where it cannot overflow,
+    // still in the same order.
+    constexpr std::int64_t borne = 1'000'000'000'000'000;
+    if (sans_solde)
+        e.reste = std::clamp(e.reste, -borne, borne);
     return {k, en_euros(interets + amorti), en_euros(interets), en_euros(amorti), en_euros(assurance),
             en_euros(e.reste)};
 }
@@ -166,7 +173,7 @@ Deroulement Moteur::executer(const std::vector<Planifie>& plan, std::optional<in
             break;
         }
     }
-    reste_final = e->reste;
+    reste_final = d.reste_final = e->reste;
     if (!arret && prochain < plan.size()) {
         EvenementApplique a{plan[prochain].indice, plan[prochain].apres};
         return {.erreur = nommer(a.indice) + appliquer(pret_.evenements[a.indice], *e, a.apres, a)};

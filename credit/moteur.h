@@ -25,7 +25,8 @@ struct Etat {
     std::vector<Prime> primes;
     std::int64_t part;
     int fin;
-    bool solde = false;  // repaid in full by an event
+    double taux_du_contrat;  // the loan's own rate, renegotiated or not: a step without a rate takes it
+    bool solde = false;      // repaid in full by an event
 };
 
 class Moteur {

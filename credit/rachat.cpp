@@ -2,6 +2,7 @@
 
 #include "credit/argent.h"
 #include "credit/deroulement.h"
+#include "credit/lissage.h"
 
 namespace credit {
 namespace {
@@ -19,6 +20,39 @@ std::int64_t cout_a_partir_de(const std::vector<Ligne>& lignes, std::size_t debu
     return cout;
 }
 
+// The loan as it runs, and what is owed after line k and its events, with the penalty of repaying it then.
+struct Garde {
+    std::vector<Ligne> lignes;
+    std::int64_t du = 0, indemnite = 0;
+    std::string erreur;
+};
+
+Garde garder(const OffreBancaire& offre, std::size_t i, int k)
+{
+    const Pret& pret = offre.prets[i];
+    if (offre.lissage && i == 0) {  // smoothed, without events: its lines are the financing's
+        Financement f = financer(offre);
+        if (!f.erreur.empty())
+            return {.erreur = f.erreur};
+        Garde g{std::move(f.lignes.front())};
+        auto n = static_cast<int>(g.lignes.size());
+        if (k < 1 || k >= n)
+            return g;
+        g.du = centimes(g.lignes[static_cast<std::size_t>(k - 1)].capital_restant_du);
+        std::int64_t restants = 0;
+        for (auto j = static_cast<std::size_t>(k); j < g.lignes.size(); ++j)
+            restants += centimes(g.lignes[j].interets);
+        g.indemnite = indemnite(offre.credit, offre.indemnites,
+                                {g.du, g.du, pret.taux_annuel, (n - k) * (12 / pret.periodes_par_an), restants});
+        return g;
+    }
+    Deroulement tout = derouler(pret, offre.credit, offre.indemnites);
+    if (!tout.erreur.empty())
+        return {.erreur = tout.erreur};
+    Deroulement jusque_la = derouler(pret, offre.credit, offre.indemnites, k);
+    return {std::move(tout.lignes), jusque_la.reste_final, jusque_la.indemnite_finale};
+}
+
 }  // namespace
 
 BilanRachat racheter(const OffreBancaire& offre, std::size_t i, const Rachat& r)
@@ -26,16 +60,14 @@ BilanRachat racheter(const OffreBancaire& offre, std::size_t i, const Rachat& r)
     BilanRachat b;
     if (i >= offre.prets.size())
         return {.erreur = "ce prêt n'existe pas"};
-    const Pret& pret = offre.prets[i];
-    Deroulement jusque_la = derouler(pret, offre.credit, offre.indemnites, r.apres_echeance);
-    Deroulement garde = derouler(pret, offre.credit, offre.indemnites);
+    Garde garde = garder(offre, i, r.apres_echeance);
     auto k = static_cast<std::size_t>(r.apres_echeance);
     if (!garde.erreur.empty())
         return {.erreur = garde.erreur};
-    if (r.apres_echeance < 1 || k >= garde.lignes.size() || k > jusque_la.lignes.size())
+    if (r.apres_echeance < 1 || k >= garde.lignes.size() || garde.du <= 0)
         return {.erreur = "rien n'est plus dû après l'échéance " + std::to_string(r.apres_echeance)};
-    std::int64_t indemnite = jusque_la.indemnite_finale, frais = centimes(r.frais);
-    b.nouveau = {.capital = en_euros(centimes(jusque_la.lignes[k - 1].capital_restant_du) + indemnite + frais),
+    std::int64_t indemnite = garde.indemnite, frais = centimes(r.frais);
+    b.nouveau = {.capital = en_euros(garde.du + indemnite + frais),
                  .taux_annuel = r.taux_annuel,
                  .nb_echeances = r.nb_echeances,
                  .assurances = r.assurances};

@@ -46,7 +46,9 @@ Dossier complet()
     paliers.differe = Differe{12, Differe::Sorte::total};
     paliers.paliers = {{.nb_echeances = 60, .echeance = 150.5}, {.nb_echeances = 48, .taux_annuel = 0.02}};
     Pret ptz = *pret_ptz({250000, 189000, 2, Logement::individuel_neuf});
-    ptz.capital = 30000;  // less than its rules propose
+    ptz.capital = 30000;  // less than its rules propose, without their deferral, unnamed
+    ptz.differe.reset();
+    ptz.nom.clear();
     c.prets = {{.capital = 160000, .taux_annuel = 0.034, .nb_echeances = 300, .nom = "Principal"}, paliers, ptz};
     d.offres = {a, b, c};
     return d;

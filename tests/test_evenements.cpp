@@ -142,3 +142,29 @@ TEST(Evenements, ChaqueDossierEtChaqueRachatContreLaReferenceExacte)
         }
     }
 }
+
+// A buy-back after a repayment lends what is owed after it, not before; a modulation is the
+// decimal typed (+0,7 % of 1 005,00 € is 7,035 €, rounded up); during a deferral no instalment
+// exists yet to keep or modulate.
+TEST(Evenements, RachatApresRemboursementModulationEtDiffere)
+{
+    OffreBancaire o{.nom = "A", .prets = {{.capital = 200000, .taux_annuel = 0.03, .nb_echeances = 240}}};
+    o.prets[0].evenements = {{.apres_echeance = 24, .montant = 50000}};
+    BilanRachat b = racheter(o, 0, {.apres_echeance = 24, .taux_annuel = 0.02, .nb_echeances = 216});
+    ASSERT_EQ(b.erreur, "");
+    std::int64_t du = centimes(echeancier(o.prets[0])[23].capital_restant_du) - 5'000'000;
+    EXPECT_EQ(centimes(b.nouveau.capital), du + centimes(b.indemnite));
+    EXPECT_EQ(centimes(b.indemnite), (du * 15 + 500) / 1000);  // six months at 3 % of what is then owed
+
+    Pret capital_constant{.capital = 120600, .taux_annuel = 0.03, .nb_echeances = 120,
+                          .amortissement = Amortissement::capital_constant};
+    capital_constant.evenements = {{.sorte = SorteEvenement::modulation, .apres_echeance = 12, .pourcentage = 0.7}};
+    EXPECT_EQ(derouler(capital_constant).lignes[12].capital_amorti, 1012.04);
+
+    Pret differe{.capital = 100000, .taux_annuel = 0, .nb_echeances = 120, .differe = Differe{24}};
+    differe.evenements = {{.apres_echeance = 12, .montant = 20000}};
+    EXPECT_EQ(derouler(differe).erreur, "événement 1 : pendant le différé (jusqu'à l'échéance 24), il n'y a pas encore "
+                                        "d'échéance à garder ou à moduler : choisissez « réduire l'échéance »");
+    differe.evenements[0].reduire = Reduire::echeance;
+    EXPECT_EQ(derouler(differe).lignes.back().numero, 120);
+}

@@ -150,4 +150,5 @@ TEST(Capacite, LeMontantTientLeTauxEtUnEuroDePlusLeRompt)
         EXPECT_GT(duree_necessaire(d, c->montant + 1).value_or(0), 300);
     }
     EXPECT_FALSE(capacite({.revenu_mensuel = 1000, .charges_mensuelles = 400, .taux_annuel = 0.03}));
+    EXPECT_LE(capacite({.revenu_mensuel = 1e9, .taux_annuel = 0})->montant, capital_maxi);  // no loan beyond it
 }

@@ -131,7 +131,9 @@ bool ChampsFinancement::lire(LecteurDeFormulaire& l, credit::Pret& p) const
         auto n = calc::virg(cellule(paliers_, r, 0).toStdString());
         auto taux = calc::virg_unite(cellule(paliers_, r, 1).toStdString(), "%");
         auto echeance = calc::virg_unite(cellule(paliers_, r, 2).toStdString(), "€");
-        if (!n || *n < 1 || *n != std::floor(*n) || (!cellule(paliers_, r, 1).isEmpty() && !taux) ||
+        bool taux_faux = !cellule(paliers_, r, 1).isEmpty() &&
+                         !(taux && *taux >= -99.999 && *taux <= credit::taux_annuel_maxi * 100);
+        if (!n || *n < 1 || *n != std::floor(*n) || taux_faux ||
             (!cellule(paliers_, r, 2).isEmpty() && !(echeance && *echeance > 0)))
             l.erreurs << l.lieu() + ", " + lieu + "tapez son nombre d'échéances, et son taux en % ou son échéance en €.";
         else
