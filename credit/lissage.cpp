@@ -17,7 +17,7 @@ public:
     {
     }
 
-    Deroulement lignes(std::int64_t x, bool recherche, std::int64_t* reste = nullptr) const
+    Deroulement lignes(std::int64_t x, bool recherche) const
     {
         Moteur m(offre_.prets.front(), c_, offre_.credit, offre_.indemnites);
         bool avec = offre_.lissage->avec_assurance;
@@ -26,18 +26,10 @@ public:
             return x - (i < autres_.size() ? autres_[i] : 0) - (avec ? assurance : 0);
         };
         m.sans_solde = recherche;
-        Deroulement d = m.executer({}, std::nullopt);
-        if (reste)
-            *reste = m.reste_final;
-        return d;
+        return m.executer({}, std::nullopt);
     }
 
-    std::int64_t reste(std::int64_t x) const
-    {
-        std::int64_t r = 0;
-        lignes(x, true, &r);
-        return r;
-    }
+    std::int64_t reste(std::int64_t x) const { return lignes(x, true).reste_final; }
 
     // The outlay whose balance is nearest 0: a secant from a first guess, then cent by cent.
     std::int64_t versement(std::int64_t estime) const

@@ -173,7 +173,7 @@ Deroulement Moteur::executer(const std::vector<Planifie>& plan, std::optional<in
             break;
         }
     }
-    reste_final = d.reste_final = e->reste;
+    d.reste_final = e->reste;
     if (!arret && prochain < plan.size()) {
         EvenementApplique a{plan[prochain].indice, plan[prochain].apres};
         return {.erreur = nommer(a.indice) + appliquer(pret_.evenements[a.indice], *e, a.apres, a)};

@@ -41,8 +41,6 @@ public:
     std::function<std::int64_t(int ligne, std::int64_t assurance)> versement;
     // Searching a smoothed outlay: no line is clamped, the last repays no more than the others.
     bool sans_solde = false;
-    // After executer: what is owed after the last line.
-    std::int64_t reste_final = 0;
 
 private:
     std::optional<Etat> depart() const;

@@ -4,6 +4,11 @@
 // "clé : valeur" lines, one block an offer ("Offre : …"), a buy-back
 // ("Rachat : …") or a capacity ("Capacité : …"), grouped by the file they came from ("== fichier … ==").
 
+#include "calc/nombres.h"
+#include "credit/echeancier.h"
+
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -35,4 +40,22 @@ inline std::map<std::string, std::vector<Lignes>> attendu(const std::filesystem:
                 l.substr(deux_points + 3);
     }
     return a;
+}
+
+// "échéance 1 234,56 € ; intérêts … ; capital restant dû …", as the references print a line.
+inline std::string texte_de_ligne(const credit::Ligne& x)
+{
+    return "échéance " + calc::euros(x.echeance) + " ; intérêts " + calc::euros(x.interets) + " ; capital amorti " +
+           calc::euros(x.capital_amorti) + " ; assurance " + calc::euros(x.assurance) + " ; capital restant dû " +
+           calc::euros(x.capital_restant_du);
+}
+
+// Every line of the reference's block is what the code gives, its exact rate set apart.
+inline void comparer_a(const Lignes& reference, const Lignes& obtenu)
+{
+    for (const auto& [cle, valeur] : reference) {
+        auto o = obtenu.find(cle);
+        ASSERT_NE(o, obtenu.end()) << cle;
+        EXPECT_EQ(o->second, valeur.substr(0, valeur.find(" (exact"))) << cle;
+    }
 }

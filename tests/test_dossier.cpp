@@ -54,6 +54,17 @@ Dossier complet()
     return d;
 }
 
+// Each text refused, with its message, and never taken for a later version's.
+void refuses(std::initializer_list<std::pair<std::string, std::string>> cas)
+{
+    for (const auto& [texte, message] : cas) {
+        LectureDossier l = lire_dossier(texte);
+        EXPECT_FALSE(l.dossier) << texte;
+        EXPECT_EQ(l.erreur, message) << texte;
+        EXPECT_FALSE(l.plus_recent);
+    }
+}
+
 std::string dossier_avec(const std::string& offres)
 {
     return R"({"format": "tarvio-dossier", "version": 3, "offres": [)" + offres + "]}";
@@ -105,7 +116,7 @@ TEST(FichierDossier, ChaqueFichierFauxRefuseAvecOuEtPourquoi)
     };
     const std::string pas_un_dossier = "Ce fichier n'est pas un dossier Tarvio : ";
     // clang-format off
-    const std::pair<std::string, std::string> cas[] = {
+    refuses({
         {"{\"format\": ", pas_un_dossier + "son texte n'est pas du JSON valable (à l'octet 12)."},
         {"", pas_un_dossier + "son texte n'est pas du JSON valable (à l'octet 1)."},
         {R"({"format": "tarvio-dossier", "version": 1, "offres": [], "horizon_annees": 8e8888})",
@@ -140,14 +151,8 @@ TEST(FichierDossier, ChaqueFichierFauxRefuseAvecOuEtPourquoi)
         {offre(R"("prets": [)" + pret + R"(], "indemnites": {"taux": 101})"),
          "Offre « Banque B », indemnités : « taux » doit être un taux de 0 à 100 (en %)."},
         {offre(R"("prets": [)" + pret + R"(], "credit": "professionnel")"),
-         "Offre « Banque B » : « credit » doit valoir \"immobilier\", \"consommation\"."}};
+         "Offre « Banque B » : « credit » doit valoir \"immobilier\", \"consommation\"."}});
     // clang-format on
-    for (const auto& [texte, message] : cas) {
-        LectureDossier l = lire_dossier(texte);
-        EXPECT_FALSE(l.dossier) << texte;
-        EXPECT_EQ(l.erreur, message) << texte;
-        EXPECT_FALSE(l.plus_recent);
-    }
     LectureDossier futur = lire_dossier(R"({"format": "tarvio-dossier", "version": 4, "offres": []})");
     EXPECT_FALSE(futur.dossier);
     EXPECT_TRUE(futur.plus_recent);
@@ -163,7 +168,7 @@ TEST(FichierDossier, UnEvenementImpossibleEstRefuseNommeAvecSonPret)
     auto avec = [&](const std::string& cles) { return dossier_avec(pret + cles + "}]}"); };
     const std::string lieu = "Offre « Banque B », prêt 1, événement ";
     // clang-format off
-    const std::pair<std::string, std::string> cas[] = {
+    refuses({
         {avec(R"("evenements": [{"type": "remboursement_total"}])"), lieu + "1 : « apres_echeance » manque."},
         {avec(R"("evenements": [{"apres_echeance": 3, "type": "rachat"}])"),
          lieu + "1 : « type » doit valoir \"remboursement_partiel\", \"remboursement_total\", \"modulation\", \"assurance\", \"taux\"."},
@@ -184,13 +189,8 @@ TEST(FichierDossier, UnEvenementImpossibleEstRefuseNommeAvecSonPret)
                                 {"apres_echeance": 3, "type": "remboursement_total"}])"),
          lieu + "1 : il suit le remboursement total du prêt."},
         {avec(R"("evenements": [{"apres_echeance": 2, "type": "remboursement_partiel", "montant": 100, "exoneration": "oui"}])"),
-         lieu + "1 : « exoneration » doit valoir true ou false."}};
+         lieu + "1 : « exoneration » doit valoir true ou false."}});
     // clang-format on
-    for (const auto& [texte, message] : cas) {
-        LectureDossier l = lire_dossier(texte);
-        EXPECT_FALSE(l.dossier) << texte;
-        EXPECT_EQ(l.erreur, message) << texte;
-    }
     std::string ancien = avec(R"("evenements": "plus tard")");
     ancien.replace(ancien.find("\"version\": 3"), 12, "\"version\": 1");
     LectureDossier l = lire_dossier(ancien);
@@ -206,7 +206,7 @@ TEST(FichierDossier, UnFinancementImpossibleEstRefuseNommeAvecSonPret)
     auto avec = [&](const std::string& cles) { return dossier_avec(pret + cles + "}]}"); };
     const std::string lieu = "Offre « Banque B », prêt 1";
     // clang-format off
-    const std::pair<std::string, std::string> cas[] = {
+    refuses({
         {avec(R"("paliers": [{"nombre_echeances": 60}, {"nombre_echeances": 60}])"),
          lieu + ", les paliers couvrent 120 échéances, le prêt en compte 180."},
         {avec(R"("differe": {"nombre_echeances": 180, "type": "total"})"),
@@ -220,13 +220,8 @@ TEST(FichierDossier, UnFinancementImpossibleEstRefuseNommeAvecSonPret)
         {dossier_avec(R"({"nom": "Banque B", "lissage": {}, "prets": [{"montant": 1000, "taux": 3, "nombre_echeances": 24},
                         {"montant": 90000, "taux": 3, "nombre_echeances": 12}]})"),
          "Offre « Banque B », prêt 1 : le versement lissé ne couvre pas les intérêts de l'échéance 1 : les autres prêts "
-         "coûtent trop ce mois-là."}};
+         "coûtent trop ce mois-là."}});
     // clang-format on
-    for (const auto& [texte, message] : cas) {
-        LectureDossier l = lire_dossier(texte);
-        EXPECT_FALSE(l.dossier) << texte;
-        EXPECT_EQ(l.erreur, message) << texte;
-    }
     std::string v2 = avec(R"("paliers": "plus tard")");
     v2.replace(v2.find("\"version\": 3"), 12, "\"version\": 2");
     ASSERT_TRUE(lire_dossier(v2).dossier);

@@ -43,13 +43,6 @@ void totaux(const Chiffres& c, int horizon, Lignes& l)
     l["Indemnités à " + en_annees(horizon)] = euros(c.indemnites_horizon);
 }
 
-std::string ligne(const Ligne& x)
-{
-    return "échéance " + calc::euros(x.echeance) + " ; intérêts " + calc::euros(x.interets) + " ; capital amorti " +
-           calc::euros(x.capital_amorti) + " ; assurance " + calc::euros(x.assurance) + " ; capital restant dû " +
-           calc::euros(x.capital_restant_du);
-}
-
 // The loan's lines that the reference printed, its events and warnings, as the code gives them.
 void pret(const Pret& p, const Deroulement& d, const std::string& nom, const Lignes& reference, Lignes& l)
 {
@@ -66,19 +59,10 @@ void pret(const Pret& p, const Deroulement& d, const std::string& nom, const Lig
     for (std::size_t n = 1; n <= d.lignes.size(); ++n) {
         std::string cle = nom + ", ligne " + std::to_string(n);
         if (reference.count(cle))
-            l[cle] = ligne(d.lignes[n - 1]);
+            l[cle] = texte_de_ligne(d.lignes[n - 1]);
         if (reference.count(nom + ", date de la ligne " + std::to_string(n)) && p.premiere_echeance)
             l[nom + ", date de la ligne " + std::to_string(n)] =
                 date_en_francais(date_de_ligne(*p.premiere_echeance, static_cast<int>(n), p.periodes_par_an));
-    }
-}
-
-void comparer_a(const Lignes& reference, const Lignes& obtenu)
-{
-    for (const auto& [cle, valeur] : reference) {
-        auto o = obtenu.find(cle);
-        ASSERT_NE(o, obtenu.end()) << cle;
-        EXPECT_EQ(o->second, valeur) << cle;
     }
 }
 

@@ -211,24 +211,3 @@ TEST_F(Echeancier, UnRemboursementAnticipeSesLignesEtSonGain)
     QTest::mouseClick(dans<QPushButton>(e, "supprimer_evenement"), Qt::LeftButton);
     EXPECT_EQ(dans<QLabel>(e, "gain_net")->text(), "17 129,25 €");
 }
-
-// A renegotiation typed through the dialog: its break-even and gain (tests/reference/
-// evenements/attendu.txt, "Renégociée à 3,2 % après 48").
-TEST_F(Echeancier, UneRenegociationEtQuandElleEstRentable)
-{
-    QWidget* e = ouvrir();
-    for (auto [nom, texte] : {std::pair{"montant", "280000"}, {"taux", "4,3"}, {"nombre", "300"}})
-        dans(e, nom)->setText(texte);
-    CapteurMessages capteur;
-    capteur.dialogue = [](QDialog* d) {
-        d->findChild<QComboBox*>("type")->setCurrentIndex(4);
-        for (auto [nom, texte] : {std::pair{"apres_echeance", "48"}, {"nouveau_taux", "3,2"}, {"frais_evenement", "2000"}})
-            d->findChild<QLineEdit*>(nom)->setText(texte);
-        d->accept();
-    };
-    QTest::mouseClick(dans<QPushButton>(e, "ajouter_evenement"), Qt::LeftButton);
-    EXPECT_EQ(dans<QLabel>(e, "rentabilites")->text(), "Événement 1 : rentable après l'échéance 57.");
-    EXPECT_EQ(dans<QLabel>(e, "gain_net")->text(), "34 794,62 €");
-    EXPECT_EQ(dans<QListWidget>(e, "liste_evenements")->item(0)->text(),
-              "après l'échéance 48 : nouveau taux de 3,2 %, frais de 2 000,00 €");
-}

@@ -22,6 +22,11 @@ EditeurPret::EditeurPret(QWidget* parent) : QWidget(parent)
         couvertures_[i] = creer_couverture(f, QString("assurance%1").arg(i + 1),
                                            QString("Assurance de l'emprunteur %1").arg(i + 1));
     premiere_echeance_ = champ(f, "date_premiere_echeance", "Première échéance le", "JJ/MM/AAAA");
+    // Before the financing and events editors, which say themselves when they change.
+    for (QLineEdit* c : findChildren<QLineEdit*>())
+        connect(c, &QLineEdit::textEdited, this, &EditeurPret::modifie);
+    for (QComboBox* l : findChildren<QComboBox*>())
+        connect(l, &QComboBox::activated, this, &EditeurPret::modifie);
     financement_ = new ChampsFinancement;
     f->addRow(financement_);
     connect(financement_, &ChampsFinancement::modifie, this, &EditeurPret::modifie);
@@ -37,10 +42,6 @@ EditeurPret::EditeurPret(QWidget* parent) : QWidget(parent)
     evenements_ = new EditeurEvenements;
     f->addRow(evenements_);
     connect(evenements_, &EditeurEvenements::modifie, this, &EditeurPret::modifie);
-    for (QLineEdit* c : findChildren<QLineEdit*>())
-        connect(c, &QLineEdit::textEdited, this, &EditeurPret::modifie);
-    for (QComboBox* l : findChildren<QComboBox*>())
-        connect(l, &QComboBox::activated, this, &EditeurPret::modifie);
 }
 
 void EditeurPret::montrer(const credit::Pret& p)
